@@ -1,0 +1,7 @@
+#include "ferrite.h"
+
+namespace velkor {
+
+void SBCALCClick(Page&) {}
+
+} // namespace velkor

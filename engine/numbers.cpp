@@ -1,0 +1,233 @@
+#include "numbers.h"
+
+#include "faults.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace velkor {
+
+namespace {
+
+bool StartsWith(std::string_view text, std::size_t at, std::string_view prefix) {
+    return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Replaces every '.' of a C-formatted number with the regional decimal separator.
+std::string WithSeparator(const std::string& text, const NumberLocale& locale) {
+    std::string out;
+    for (char c : text) {
+        if (c == '.')
+            out += locale.decimal;
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++count;
+    return count;
+}
+
+// Fixed notation with `decimals` decimals, after taking the value to 18 significant digits
+// and rounding halves away from zero on those decimal digits.
+std::string FixedText(long double value, int decimals) {
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.17Le", value);
+    // buffer: [-]d.ddddddddddddddddde[+-]x
+    const std::string scientific(buffer);
+    const bool negative = scientific[0] == '-';
+    const std::size_t start = negative ? 1 : 0;
+    const std::size_t ePos = scientific.find('e');
+    std::string digits; // 18 significant digits
+    for (std::size_t i = start; i < ePos; ++i)
+        if (IsDigit(scientific[i]))
+            digits += scientific[i];
+    const int exponent = std::atoi(scientific.c_str() + ePos + 1);
+    // The value is 0.digits x 10^(exponent + 1); `pointAt` digits stand before the point.
+    const int pointAt = exponent + 1;
+    const int keep = pointAt + decimals; // significant digits that survive the rounding
+    std::string kept;                    // the digits of value x 10^decimals, as a whole number
+    if (keep <= 0) {
+        kept = (keep == 0 && digits[0] >= '5') ? "1" : "0";
+    } else if (keep >= static_cast<int>(digits.size())) {
+        kept = digits + std::string(keep - digits.size(), '0');
+    } else {
+        kept = digits.substr(0, keep);
+        if (digits[keep] >= '5') {
+            int i = static_cast<int>(kept.size()) - 1;
+            while (i >= 0 && kept[i] == '9')
+                kept[i--] = '0';
+            if (i < 0)
+                kept.insert(kept.begin(), '1');
+            else
+                ++kept[i];
+        }
+    }
+    // Split the whole number into integer part and decimals.
+    if (static_cast<int>(kept.size()) <= decimals)
+        kept.insert(0, decimals + 1 - kept.size(), '0');
+    std::string integer = kept.substr(0, kept.size() - decimals);
+    const std::string fraction = kept.substr(kept.size() - decimals);
+    const std::size_t firstNonZero = integer.find_first_not_of('0');
+    integer = firstNonZero == std::string::npos ? "0" : integer.substr(firstNonZero);
+    const bool allZero =
+        integer == "0" && fraction.find_first_not_of('0') == std::string::npos;
+    std::string out = (negative && !allZero) ? "-" : "";
+    out += integer;
+    if (decimals > 0)
+        out += "." + fraction;
+    return out;
+}
+
+} // namespace
+
+std::optional<long double> ReadNumberExtended(std::string_view text, const NumberLocale& locale) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    std::string c; // the number in C notation
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        c += text[i++];
+    bool mantissa = false;
+    while (i < text.size() && IsDigit(text[i])) {
+        c += text[i++];
+        mantissa = true;
+    }
+    if (StartsWith(text, i, locale.decimal)) {
+        i += locale.decimal.size();
+        c += '.';
+        mantissa = true;
+        while (i < text.size() && IsDigit(text[i]))
+            c += text[i++];
+    }
+    if (!mantissa)
+        return std::nullopt;
+    if (c.back() == '.' || c.back() == '+' || c.back() == '-' )
+        c += '0';
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        std::string exponent = "e";
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            exponent += text[i++];
+        bool digits = false;
+        while (i < text.size() && IsDigit(text[i])) {
+            exponent += text[i++];
+            digits = true;
+        }
+        if (digits)
+            c += exponent;
+    }
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    if (i != text.size())
+        return std::nullopt;
+    char* end = nullptr;
+    const long double value = std::strtold(c.c_str(), &end);
+    if (end != c.c_str() + c.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> ReadNumber(std::string_view text, const NumberLocale& locale) {
+    const auto value = ReadNumberExtended(text, locale);
+    if (!value || std::fabs(*value) > static_cast<long double>(DBL_MAX))
+        return std::nullopt;
+    return static_cast<double>(*value);
+}
+
+long double SpinValue(std::string_view text, const NumberLocale& locale) {
+    std::string plain;
+    for (std::size_t i = 0; i < text.size();) {
+        if (StartsWith(text, i, locale.thousands)) {
+            i += locale.thousands.size();
+        } else {
+            plain += text[i++];
+        }
+    }
+    if (plain.empty())
+        plain = "0";
+    else if (plain == "-")
+        plain = "-0";
+    const auto value = ReadNumberExtended(plain, locale);
+    if (!value)
+        throw ConversionError(plain);
+    return *value;
+}
+
+std::string FormatPattern(std::string_view pattern, std::initializer_list<long double> values,
+                          const NumberLocale& locale) {
+    std::string out;
+    auto next = values.begin();
+    for (std::size_t i = 0; i < pattern.size();) {
+        if (pattern[i] != '%') {
+            out += pattern[i++];
+            continue;
+        }
+        // "%w.df"
+        std::size_t j = i + 1;
+        int width = 0, decimals = 0;
+        while (j < pattern.size() && IsDigit(pattern[j]))
+            width = width * 10 + (pattern[j++] - '0');
+        if (j < pattern.size() && pattern[j] == '.') {
+            ++j;
+            while (j < pattern.size() && IsDigit(pattern[j]))
+                decimals = decimals * 10 + (pattern[j++] - '0');
+        }
+        if (j >= pattern.size() || pattern[j] != 'f') { // not an item: copy as it stands
+            out += pattern[i++];
+            continue;
+        }
+        const long double value = next != values.end() ? *next++ : 0.0L;
+        std::string number = WithSeparator(FixedText(value, decimals), locale);
+        const std::size_t length = CharacterCount(number);
+        if (length < static_cast<std::size_t>(width))
+            number.insert(0, width - length, ' ');
+        out += number;
+        i = j + 1;
+    }
+    return out;
+}
+
+std::string FormatGeneral(long double value, const NumberLocale& locale) {
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+    if (value == 0)
+        return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15Lg", value);
+    std::string text(buffer);
+    const std::size_t e = text.find('e');
+    if (e != std::string::npos) {
+        // "1e+20" -> "1E20", "1.5e-07" -> "1.5E-7"
+        std::string mantissa = text.substr(0, e);
+        const int exponent = std::atoi(text.c_str() + e + 1);
+        text = mantissa + "E" + std::to_string(exponent);
+    }
+    return WithSeparator(text, locale);
+}
+
+std::string PadLeft(std::string_view text, int width) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32)
+        --end;
+    std::string trimmed(text.substr(begin, end - begin));
+    const std::size_t length = CharacterCount(trimmed);
+    if (width > 0 && length < static_cast<std::size_t>(width))
+        trimmed.insert(0, width - length, ' ');
+    return trimmed;
+}
+
+} // namespace velkor

@@ -1,0 +1,94 @@
+#include "unit_values.h"
+
+#include "checked.h"
+
+#include <string>
+
+namespace velkor {
+
+namespace {
+
+// 10^exponent in extended precision: an integer power, its reciprocal for negative exponents.
+long double PowerOfTen(int exponent) {
+    long double power = 1.0L;
+    for (int i = 0; i < (exponent < 0 ? -exponent : exponent); ++i)
+        power *= 10.0L;
+    return exponent < 0 ? 1.0L / power : power;
+}
+
+// Reads the text and scales it by 10^exponent; on failure shows the box under `name`.
+double ParseScaled(Page& page, std::string_view text, int exponent, std::string_view name) {
+    const auto x = ReadNumber(text, page.Locale());
+    if (x) {
+        try {
+            return Store(Ext(*x) * Ext(PowerOfTen(exponent)));
+        } catch (const Fault&) {
+        }
+    }
+    ShowFieldError(page, name);
+    return ParseFailed;
+}
+
+void ShowScaled(Page& page, std::string_view field, std::string_view selector, long double shown,
+                int position) {
+    page.SetText(field, Format("%3.3f", shown, page.Locale()));
+    page.SetItemIndex(selector, position);
+}
+
+} // namespace
+
+void ShowFieldError(Page& page, std::string_view fieldName) {
+    page.ShowErrorBox("Error", "Campo errato o nullo : " + std::string(fieldName));
+}
+
+double ParseFrequency(Page& page, std::string_view text, int position) {
+    return ParseScaled(page, text, 3 * position, "Frequenza");
+}
+
+double ParseCapacitance(Page& page, std::string_view text, int position) {
+    return ParseScaled(page, text, -3 * position, "Capacità");
+}
+
+double ParseInductance(Page& page, std::string_view text, int position) {
+    return ParseScaled(page, text, -3 * position, "Induttanza");
+}
+
+void ShowFrequency(Page& page, double hertz) {
+    const long double v = hertz;
+    if (v >= 1e9L)
+        ShowScaled(page, "IFREQ", "CBUFR", v / 1e9L, 3);
+    else if (v >= 1e6L)
+        ShowScaled(page, "IFREQ", "CBUFR", v / 1e6L, 2);
+    else if (v >= 1000.0L)
+        ShowScaled(page, "IFREQ", "CBUFR", v / 1000.0L, 1);
+    else
+        ShowScaled(page, "IFREQ", "CBUFR", v, 0);
+}
+
+void ShowCapacitance(Page& page, double farad) {
+    const long double v = farad;
+    if (v < 1e-9L)
+        ShowScaled(page, "ICAP", "CBUCR", v * 1e12L, 4);
+    else if (v < 1e-6L)
+        ShowScaled(page, "ICAP", "CBUCR", v * 1e9L, 3);
+    else if (v < 1e-3L)
+        ShowScaled(page, "ICAP", "CBUCR", v * 1e6L, 2);
+    else if (v < 1.0L)
+        ShowScaled(page, "ICAP", "CBUCR", v * 1000.0L, 1);
+    else
+        ShowScaled(page, "ICAP", "CBUCR", v, 0);
+}
+
+void ShowInductance(Page& page, std::string_view field, std::string_view selector, double henry) {
+    const long double v = henry;
+    if (v < 1e-6L)
+        ShowScaled(page, field, selector, v * 1e9L, 3);
+    else if (v < 1e-3L)
+        ShowScaled(page, field, selector, v * 1e6L, 2);
+    else if (v < 1.0L)
+        ShowScaled(page, field, selector, v * 1000.0L, 1);
+    else
+        ShowScaled(page, field, selector, v, 0);
+}
+
+} // namespace velkor
