@@ -1,0 +1,284 @@
+#include "single_layer.h"
+
+#include "inductor_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace velkor::testing {
+namespace {
+
+using Click = void (*)(Page&);
+
+const std::string kBox = "Campo errato o nullo : ";
+
+// The sub-page as the worked values start it: D 10 mm, l 20 mm, µe 1, EDDIAM empty, and old
+// texts in every output so that untouched fields show.
+FakePage CoilPage(NumberLocale locale) {
+    FakePage page = InductorPage(std::move(locale));
+    Fill(page, {{"DSS", "10"},
+                {"LSS", "20"},
+                {"MESS", "1"},
+                {"EDDIAM", ""},
+                {"NSSS", "old"},
+                {"EDDMFSC", "old"},
+                {"EDLUNGRAME", "old"},
+                {"EDRESRAME", "old"}});
+    return page;
+}
+
+struct Case {
+    const char* what;
+    Click click;
+    NumberLocale locale;
+    Texts inputs;
+    Positions positions;
+    Texts shown;
+    Positions selected;
+};
+
+TEST(SingleLayer, WorkedValues) {
+    const std::vector<Case> cases = {
+        {"turns of 100 µH",
+         SBCNSSSClick,
+         PointLocale(),
+         {{"ISS", "100"}},
+         {},
+         {{"NSSS", " 142.4"},
+          {"EDDMFSC", "0.14"},
+          {"EDLUNGRAME", "4.472"},
+          {"Label66", "ohm ( 0.14 mm)"},
+          {"EDRESRAME", "1.14"}},
+         {}},
+        {"turns of 100 µH under a comma",
+         SBCNSSSClick,
+         CommaLocale(),
+         {{"ISS", "100"}},
+         {},
+         {{"NSSS", " 142,4"},
+          {"EDDMFSC", "0,14"},
+          {"EDLUNGRAME", "4,472"},
+          {"Label66", "ohm ( 0,14 mm)"},
+          {"EDRESRAME", "1,14"}},
+         {}},
+        {"inductance of 20 turns",
+         SBCISSClick,
+         PointLocale(),
+         {{"NSSS", "20"}},
+         {{"CBUISS", 0}},
+         {{"ISS", "1.974"},
+          {"EDDMFSC", "1.00"},
+          {"EDLUNGRAME", "0.628"},
+          {"Label66", "ohm ( 1.00 mm)"},
+          {"EDRESRAME", "0.02"}},
+         {{"CBUISS", 2}}},
+        {"inductance of 20 turns of 0.5 mm wire",
+         SBCISSClick,
+         PointLocale(),
+         {{"NSSS", "20"}, {"EDDIAM", "0.5"}},
+         {},
+         {{"ISS", "1.974"}, {"Label66", "ohm ( 0.5 mm)"}, {"EDRESRAME", "0.09"}},
+         {{"CBUISS", 2}}},
+        {"the wire text shows as typed",
+         SBCISSClick,
+         CommaLocale(),
+         {{"NSSS", "20"}, {"EDDIAM", " 0,50"}},
+         {},
+         {{"Label66", "ohm (  0,50 mm)"}, {"EDRESRAME", "0,09"}},
+         {}},
+        {"diameter",
+         SBCDSSClick,
+         PointLocale(),
+         {{"ISS", "100"}, {"NSSS", "142.4"}, {"DSS", "x"}},
+         {},
+         {{"DSS", "10.0"}},
+         {}},
+        {"length",
+         SBCLSSClick,
+         PointLocale(),
+         {{"ISS", "100"}, {"NSSS", "142.4"}, {"LSS", "x"}},
+         {},
+         {{"LSS", "20.0"}},
+         {}},
+        {"permeability",
+         SBCMESSClick,
+         PointLocale(),
+         {{"ISS", "100"}, {"NSSS", "142.4"}, {"MESS", "x"}},
+         {},
+         {{"MESS", " 1.00"}},
+         {}},
+        {"derived values use the unrounded diameter",
+         SBCDSSClick,
+         PointLocale(),
+         {{"ISS", "100"}, {"NSSS", "142.4"}},
+         {},
+         {{"EDDMFSC", "0.14"}, {"EDLUNGRAME", "4.472"}},
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakePage page = CoilPage(c.locale);
+        Fill(page, c.inputs, c.positions);
+        c.click(page);
+        EXPECT_TRUE(page.errors.empty()) << page.ErrorTexts().front();
+        EXPECT_TRUE(Shows(page, c.shown, c.selected));
+    }
+}
+
+struct Refusal {
+    const char* what;
+    Click click;
+    Texts inputs;
+    std::string box;
+};
+
+// Unreadable inputs: one box naming the first field that fails, in each handler's reading
+// order and spelling, and no field changes.
+TEST(SingleLayer, UnreadableInputsNameTheirField) {
+    const Texts allEmpty = {{"ISS", ""}, {"DSS", ""}, {"LSS", ""}, {"MESS", ""}, {"NSSS", ""}};
+    const std::vector<Refusal> cases = {
+        {"N: inductance first", SBCNSSSClick, allEmpty, "Induttanza"},
+        {"N: diameter",
+         SBCNSSSClick,
+         {{"ISS", "1"}, {"DSS", ""}, {"LSS", ""}},
+         "Diametro Avvolgimento"},
+        {"N: length",
+         SBCNSSSClick,
+         {{"ISS", "1"}, {"LSS", ""}, {"MESS", ""}},
+         "Lungh. avvolgimento"},
+        {"N: permeability",
+         SBCNSSSClick,
+         {{"ISS", "1"}, {"MESS", "1.0.0"}},
+         "Permeabilità relativa nucleo"},
+        {"L: diameter first", SBCISSClick, allEmpty, "Diametro Avvolgimento"},
+        {"L: turns", SBCISSClick, {{"NSSS", ""}}, "Numero spire"},
+        {"D: inductance first", SBCDSSClick, allEmpty, "Induttanza"},
+        {"D: turns", SBCDSSClick, {{"ISS", "1"}, {"NSSS", ""}, {"LSS", ""}}, "Numero spire"},
+        {"D: length",
+         SBCDSSClick,
+         {{"ISS", "1"}, {"NSSS", "5"}, {"LSS", ""}},
+         "Lungh. avvolgimento"},
+        {"l: inductance only", SBCLSSClick, allEmpty, "Induttanza"},
+        {"l: diameter in lower case",
+         SBCLSSClick,
+         {{"ISS", "1"}, {"NSSS", "5"}, {"DSS", ""}},
+         "Diametro avvolgimento"},
+        {"l: permeability",
+         SBCLSSClick,
+         {{"ISS", "1"}, {"NSSS", "5"}, {"MESS", ""}},
+         "Permeabilità relativa nucleo"},
+        {"µe: diameter in lower case",
+         SBCMESSClick,
+         {{"ISS", "1"}, {"NSSS", "5"}, {"DSS", ""}},
+         "Diametro avvolgimento"},
+        {"µe: length in full",
+         SBCMESSClick,
+         {{"ISS", "1"}, {"NSSS", "5"}, {"LSS", ""}},
+         "Lunghezza avvolgimento"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakePage page = CoilPage(PointLocale());
+        Fill(page, c.inputs);
+        const FakePage before = page;
+        c.click(page);
+        EXPECT_EQ(page.ErrorTexts(), std::vector<std::string>{kBox + c.box});
+        EXPECT_EQ(page.texts, before.texts);
+        EXPECT_EQ(page.indices, before.indices);
+    }
+}
+
+struct Fault {
+    const char* what;
+    Click click;
+    Texts inputs;
+    std::string box;
+    Texts shown; // includes the outputs that keep "old"
+};
+
+// Arithmetic faults and an unreadable wire are reported under the handler's last field;
+// whatever was written before the fault stays.
+TEST(SingleLayer, FaultsKeepWhatWasWritten) {
+    const std::vector<Fault> cases = {
+        {"N with a zero permeability",
+         SBCNSSSClick,
+         {{"ISS", "100"}, {"MESS", "0"}},
+         "Permeabilità relativa nucleo",
+         {{"NSSS", "old"}, {"EDDMFSC", "old"}}},
+        {"N with a zero diameter",
+         SBCNSSSClick,
+         {{"ISS", "100"}, {"DSS", "0"}},
+         "Permeabilità relativa nucleo",
+         {{"NSSS", "old"}}},
+        {"L of zero turns: the result, then the derived values divide by zero",
+         SBCISSClick,
+         {{"NSSS", "0"}},
+         "Numero spire",
+         {{"ISS", "0.000"}, {"EDDMFSC", "old"}, {"EDLUNGRAME", "old"}, {"Label66", "ohm"}}},
+        {"L over a zero length",
+         SBCISSClick,
+         {{"ISS", "old"}, {"NSSS", "20"}, {"LSS", "0"}},
+         "Numero spire",
+         {{"ISS", "old"}}},
+        {"D with zero turns",
+         SBCDSSClick,
+         {{"ISS", "100"}, {"NSSS", "0"}},
+         "Permeabilità relativa nucleo",
+         {{"DSS", "10"}}},
+        {"D with a negative inductance",
+         SBCDSSClick,
+         {{"ISS", "-0.5"}, {"NSSS", "10"}},
+         "Permeabilità relativa nucleo",
+         {{"DSS", "10"}}},
+        {"l of a zero inductance",
+         SBCLSSClick,
+         {{"ISS", "0"}, {"NSSS", "10"}},
+         "Permeabilità relativa nucleo",
+         {{"LSS", "20"}}},
+        {"µe with a zero diameter",
+         SBCMESSClick,
+         {{"ISS", "100"}, {"NSSS", "10"}, {"DSS", "0"}},
+         "Lunghezza avvolgimento",
+         {{"MESS", "1"}}},
+        {"a zero wire: the label names it, the resistance stays",
+         SBCISSClick,
+         {{"NSSS", "20"}, {"EDDIAM", "0"}},
+         "Numero spire",
+         {{"ISS", "1.974"}, {"Label66", "ohm ( 0 mm)"}, {"EDRESRAME", "old"}}},
+        {"an unreadable wire stops after the wire length",
+         SBCNSSSClick,
+         {{"ISS", "100"}, {"EDDIAM", "0,5"}},
+         "Permeabilità relativa nucleo",
+         {{"NSSS", " 142.4"},
+          {"EDDMFSC", "0.14"},
+          {"EDLUNGRAME", "4.472"},
+          {"Label66", "ohm"},
+          {"EDRESRAME", "old"}}},
+        {"a blank wire text is not empty",
+         SBCMESSClick,
+         {{"ISS", "100"}, {"NSSS", "142.4"}, {"EDDIAM", " "}},
+         "Lunghezza avvolgimento",
+         {{"MESS", " 1.00"}, {"EDLUNGRAME", "4.474"}, {"Label66", "ohm"}, {"EDRESRAME", "old"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakePage page = CoilPage(PointLocale());
+        Fill(page, c.inputs);
+        c.click(page);
+        EXPECT_EQ(page.ErrorTexts(), std::vector<std::string>{kBox + c.box});
+        EXPECT_TRUE(Shows(page, c.shown));
+    }
+}
+
+TEST(SingleLayer, DerivedValuesInOrder) {
+    FakePage page = CoilPage(PointLocale());
+    Fill(page, {{"ISS", "100"}});
+    SBCNSSSClick(page);
+    const std::vector<std::string> order = {"NSSS", "EDDMFSC", "EDLUNGRAME", "Label66",
+                                            "EDRESRAME"};
+    EXPECT_EQ(page.writes, order);
+}
+
+} // namespace
+} // namespace velkor::testing
