@@ -10,7 +10,7 @@ namespace velkor {
 
 namespace {
 
-constexpr long double kScale = 1e10L;    // mm² -> H with µ0 = 4π·10^-7 H/m
+constexpr long double kScale = 1e10L;    // µ0 = 4π·10^-7 H/m and A = πD²/4 with D, l in mm
 constexpr long double kCopper = 0.0177L; // ohm · mm² / m, resistivity of copper
 
 constexpr std::string_view kTurnsName = "Numero spire";
