@@ -3,10 +3,64 @@
 
 #include "page.h"
 
+#include <cstdint>
+
 namespace velkor {
 
+// The thirteen inputs of the design, as the page's spin fields yield them. The defaults are
+// the page's start values.
+struct FerriteInputs {
+    long double vpmin = 10.0L;   // V, lowest DC supply voltage of the primary (VPMIN)
+    long double vpmax = 13.9L;   // V, highest DC supply voltage of the primary (VPMAX)
+    long double vspp = 600.0L;   // V, peak-to-peak voltage of the secondary (VSPP)
+    long double psec = 8.0L;     // W, power required at the secondary (PSEC)
+    long double k = 4.0L;        // form factor of the drive waveform (FATTF)
+    long double freq = 20000.0L; // Hz, working frequency (FREQ)
+    long double j = 4.9338L;     // A/mm², current density of both windings (DCMQ)
+    long double bsat = 4100.0L;  // G, saturation flux density of the core (BSAT)
+    long double al = 2800.0L;    // nH/turn², inductance factor of the core (AL)
+    long double ae = 52.0L;      // mm², effective cross-section of the core (AE)
+    long double ac = 30.0L;      // mm², winding window area of the core (AC)
+    long double pun = 48.79L;    // %, share of BSAT the design may use (PUN)
+    long double eta = 50.0L;     // %, estimated efficiency (ETA)
+};
+
+// The working values of one design, each stored in double precision, with the two
+// reactances and the outcome of the two checks.
+struct FerriteDesign {
+    double bmax = 0;              // G, design peak flux density
+    double aeac = 0;              // cm⁴, area product of the core
+    double dcma = 0;              // circular mils per ampere, wire allowance
+    double aeacMin = 0;           // cm⁴, minimum area product the design needs
+    double ip = 0;                // A, primary current at VPMIN
+    double npExact = 0;           // turns, primary turns before rounding
+    std::int32_t np = 0;          // turns, primary turns, nearest whole number
+    double lp = 0;                // µH, primary inductance
+    double xlp = 0;               // ohm, primary reactance
+    double bmaxEff = 0;           // G, peak flux density at VPMAX with NP turns
+    double ns = 0;                // turns, secondary turns (not rounded)
+    double ls = 0;                // µH, secondary inductance
+    double xls = 0;               // ohm, secondary reactance
+    double vsrms = 0;             // V, rms voltage of the secondary
+    double is = 0;                // A, secondary current
+    double ds = 0;                // mm, secondary wire diameter
+    double ipPeak = 0;            // A, primary peak current
+    double dp = 0;                // mm, primary wire diameter
+    bool coreAlarm = false;       // the core's area product is below the minimum (AEAC red)
+    bool saturationAlarm = false; // BSAT is below the flux density reached (BMAXEFF red)
+};
+
+// The look of AEAC and BMAXEFF when their check passes: the page's result-field tint.
+inline constexpr Look kFerriteNormalLook{kFerriteTint, kSystemWindowText, false};
+
+// The arithmetic of the whole design. Throws DivisionByZero, InvalidOperation or Overflow
+// at the first step that cannot be computed.
+FerriteDesign DesignFerrite(const FerriteInputs& inputs);
+
 // Click of "Calcola" (SBCALC): reads the thirteen spin fields, writes the sixteen results and
-// the looks of AEAC and BMAXEFF. Faults are not caught here: they reach the window.
+// the looks of AEAC and BMAXEFF. Each step reads its inputs when it runs and writes its field
+// before the next one, so a fault leaves the later fields and both looks as they were. Faults
+// (and a spin text that does not convert) are not caught here: they reach the window.
 void SBCALCClick(Page& page);
 
 } // namespace velkor

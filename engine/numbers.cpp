@@ -3,9 +3,9 @@
 #include "faults.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <system_error>
 
 namespace velkor {
 
@@ -15,7 +15,9 @@ bool StartsWith(std::string_view text, std::size_t at, std::string_view prefix) 
     return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Replaces every '.' of a C-formatted number with the regional decimal separator.
 std::string WithSeparator(const std::string& text, const NumberLocale& locale) {
@@ -37,15 +39,52 @@ std::size_t CharacterCount(std::string_view text) {
     return count;
 }
 
+// The value in C notation ("1.25e-01") with `precision` digits after the point, exactly
+// rounded and independent of any locale.
+std::string ScientificText(long double value, int precision) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, precision);
+    return std::string(buffer, result.ptr);
+}
+
+// The decimal exponent written after the "e" at `ePos` of a C-notation text.
+int ExponentOf(const std::string& text, std::size_t ePos) {
+    std::size_t i = ePos + 1;
+    if (i < text.size() && text[i] == '+')
+        ++i;
+    int exponent = 0;
+    std::from_chars(text.data() + i, text.data() + text.size(), exponent);
+    return exponent;
+}
+
+// The power of ten of the leading digit of integer.fraction x 10^exponent (digits only, a
+// non-zero mantissa); the exponent saturates far beyond any representable range.
+long long DecimalMagnitude(const std::string& integer, const std::string& fraction,
+                           const std::string& exponent) {
+    long long magnitude = 0;
+    const std::size_t lead = integer.find_first_not_of('0');
+    if (lead != std::string::npos) {
+        magnitude = static_cast<long long>(integer.size() - lead) - 1;
+    } else {
+        const std::size_t first = fraction.find_first_not_of('0');
+        magnitude = first == std::string::npos ? 0 : -static_cast<long long>(first) - 1;
+    }
+    long long power = 0;
+    for (char d : exponent)
+        if (IsDigit(d) && power < 1000000)
+            power = power * 10 + (d - '0');
+    return magnitude + (!exponent.empty() && exponent[0] == '-' ? -power : power);
+}
+
 // Fixed notation with `decimals` decimals, after taking the value to 18 significant digits
 // and rounding halves away from zero on those decimal digits.
 std::string FixedText(long double value, int decimals) {
     if (!std::isfinite(value))
         return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17Le", value);
-    // buffer: [-]d.ddddddddddddddddde[+-]x
-    const std::string scientific(buffer);
+    // The conversions below never depend on the C library's locale, which a window toolkit
+    // may have switched to the user's regional settings.
+    const std::string scientific = ScientificText(value, 17); // [-]d.ddddddddddddddddde[+-]x
     const bool negative = scientific[0] == '-';
     const std::size_t start = negative ? 1 : 0;
     const std::size_t ePos = scientific.find('e');
@@ -53,7 +92,7 @@ std::string FixedText(long double value, int decimals) {
     for (std::size_t i = start; i < ePos; ++i)
         if (IsDigit(scientific[i]))
             digits += scientific[i];
-    const int exponent = std::atoi(scientific.c_str() + ePos + 1);
+    const int exponent = ExponentOf(scientific, ePos);
     // The value is 0.digits x 10^(exponent + 1); `pointAt` digits stand before the point.
     const int pointAt = exponent + 1;
     const int keep = pointAt + decimals; // significant digits that survive the rounding
@@ -81,8 +120,7 @@ std::string FixedText(long double value, int decimals) {
     const std::string fraction = kept.substr(kept.size() - decimals);
     const std::size_t firstNonZero = integer.find_first_not_of('0');
     integer = firstNonZero == std::string::npos ? "0" : integer.substr(firstNonZero);
-    const bool allZero =
-        integer == "0" && fraction.find_first_not_of('0') == std::string::npos;
+    const bool allZero = integer == "0" && fraction.find_first_not_of('0') == std::string::npos;
     std::string out = (negative && !allZero) ? "-" : "";
     out += integer;
     if (decimals > 0)
@@ -96,45 +134,54 @@ std::optional<long double> ReadNumberExtended(std::string_view text, const Numbe
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
-    std::string c; // the number in C notation
+    bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        c += text[i++];
-    bool mantissa = false;
-    while (i < text.size() && IsDigit(text[i])) {
-        c += text[i++];
-        mantissa = true;
-    }
+        negative = text[i++] == '-';
+    std::string integer, fraction;
+    while (i < text.size() && IsDigit(text[i]))
+        integer += text[i++];
+    bool separator = false;
     if (StartsWith(text, i, locale.decimal)) {
         i += locale.decimal.size();
-        c += '.';
-        mantissa = true;
+        separator = true;
         while (i < text.size() && IsDigit(text[i]))
-            c += text[i++];
+            fraction += text[i++];
     }
-    if (!mantissa)
-        return std::nullopt;
-    if (c.back() == '.' || c.back() == '+' || c.back() == '-' )
-        c += '0';
+    if (integer.empty() && !separator)
+        return std::nullopt; // no digit and no separator: not a number
+    std::string exponent;    // digits with an optional sign; empty means 0
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
-        std::string exponent = "e";
+        std::string sign;
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            sign = text[i++] == '-' ? "-" : "";
+        while (i < text.size() && IsDigit(text[i]))
             exponent += text[i++];
-        bool digits = false;
-        while (i < text.size() && IsDigit(text[i])) {
-            exponent += text[i++];
-            digits = true;
-        }
-        if (digits)
-            c += exponent;
+        if (!exponent.empty())
+            exponent.insert(0, sign);
     }
     while (i < text.size() && text[i] == ' ')
         ++i;
     if (i != text.size())
         return std::nullopt;
-    char* end = nullptr;
-    const long double value = std::strtold(c.c_str(), &end);
-    if (end != c.c_str() + c.size() || !std::isfinite(value))
+
+    // The number in C notation, converted without regard to the C library's locale.
+    std::string c = negative ? "-" : "";
+    c += integer.empty() ? "0" : integer;
+    if (!fraction.empty())
+        c += "." + fraction;
+    if (!exponent.empty())
+        c += "e" + exponent;
+    long double value = 0.0L;
+    const auto result = std::from_chars(c.data(), c.data() + c.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Beyond the extended range. A value too small to hold reads as zero; one too large
+        // does not read.
+        if (DecimalMagnitude(integer, fraction, exponent) < 0)
+            return negative ? -0.0L : 0.0L;
+        return std::nullopt;
+    }
+    if (result.ec != std::errc() || result.ptr != c.data() + c.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -205,14 +252,14 @@ std::string FormatGeneral(long double value, const NumberLocale& locale) {
     if (value == 0)
         return "0";
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15Lg", value);
-    std::string text(buffer);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
     const std::size_t e = text.find('e');
     if (e != std::string::npos) {
         // "1e+20" -> "1E20", "1.5e-07" -> "1.5E-7"
-        std::string mantissa = text.substr(0, e);
-        const int exponent = std::atoi(text.c_str() + e + 1);
-        text = mantissa + "E" + std::to_string(exponent);
+        const std::string mantissa = text.substr(0, e);
+        text = mantissa + "E" + std::to_string(ExponentOf(text, e));
     }
     return WithSeparator(text, locale);
 }

@@ -2,6 +2,7 @@
 
 #include "checked.h"
 
+#include <cmath>
 #include <string>
 
 namespace velkor {
@@ -9,15 +10,17 @@ namespace velkor {
 namespace {
 
 // 10^exponent in extended precision: an integer power, its reciprocal for negative exponents.
-long double PowerOfTen(int exponent) {
+// Far beyond the extended range the power is infinite (its reciprocal zero).
+long double PowerOfTen(long long exponent) {
+    const long long count = exponent < 0 ? -exponent : exponent;
     long double power = 1.0L;
-    for (int i = 0; i < (exponent < 0 ? -exponent : exponent); ++i)
+    for (long long i = 0; i < count && std::isfinite(power); ++i)
         power *= 10.0L;
     return exponent < 0 ? 1.0L / power : power;
 }
 
 // Reads the text and scales it by 10^exponent; on failure shows the box under `name`.
-double ParseScaled(Page& page, std::string_view text, int exponent, std::string_view name) {
+double ParseScaled(Page& page, std::string_view text, long long exponent, std::string_view name) {
     const auto x = ReadNumber(text, page.Locale());
     if (x) {
         try {
@@ -42,15 +45,15 @@ void ShowFieldError(Page& page, std::string_view fieldName) {
 }
 
 double ParseFrequency(Page& page, std::string_view text, int position) {
-    return ParseScaled(page, text, 3 * position, "Frequenza");
+    return ParseScaled(page, text, 3LL * position, "Frequenza");
 }
 
 double ParseCapacitance(Page& page, std::string_view text, int position) {
-    return ParseScaled(page, text, -3 * position, "Capacità");
+    return ParseScaled(page, text, -3LL * position, "Capacità");
 }
 
 double ParseInductance(Page& page, std::string_view text, int position) {
-    return ParseScaled(page, text, -3 * position, "Induttanza");
+    return ParseScaled(page, text, -3LL * position, "Induttanza");
 }
 
 void ShowFrequency(Page& page, double hertz) {
