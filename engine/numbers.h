@@ -14,12 +14,17 @@ struct NumberLocale {
     std::string thousands = ".";
 };
 
-inline NumberLocale CommaLocale() { return {",", "."}; }
-inline NumberLocale PointLocale() { return {".", ","}; }
+inline NumberLocale CommaLocale() {
+    return {",", "."};
+}
+inline NumberLocale PointLocale() {
+    return {".", ","};
+}
 
 // Reads a typed number: leading blanks, optional sign, digits with the regional decimal
 // separator, optional exponent ("E"/"e", sign, digits), trailing blanks. Empty text, the other
-// separator, thousands separators and values beyond the double range give no value.
+// separator, thousands separators and values beyond the double range give no value; a value
+// too small for the range reads as zero. The reading never depends on the C library's locale.
 std::optional<double> ReadNumber(std::string_view text, const NumberLocale& locale);
 
 // The same reading in extended precision, without the double-range check.
@@ -37,8 +42,7 @@ std::string FormatPattern(std::string_view pattern, std::initializer_list<long d
                           const NumberLocale& locale);
 
 // One value with one "%w.df" pattern.
-inline std::string Format(std::string_view pattern, long double value,
-                          const NumberLocale& locale) {
+inline std::string Format(std::string_view pattern, long double value, const NumberLocale& locale) {
     return FormatPattern(pattern, {value}, locale);
 }
 

@@ -20,9 +20,9 @@ double ParseCapacitance(Page& page, std::string_view text, int position);
 double ParseInductance(Page& page, std::string_view text, int position);
 
 // Write the value with "%3.3f" in an automatically chosen unit and select that unit.
-void ShowFrequency(Page& page, double hertz);                  // IFREQ / CBUFR
-void ShowCapacitance(Page& page, double farad);                // ICAP / CBUCR
+void ShowFrequency(Page& page, double hertz);   // IFREQ / CBUFR
+void ShowCapacitance(Page& page, double farad); // ICAP / CBUCR
 void ShowInductance(Page& page, std::string_view field, std::string_view selector,
-                    double henry);                             // IIND, ISS or INUC
+                    double henry); // IIND, ISS or INUC
 
 } // namespace velkor
