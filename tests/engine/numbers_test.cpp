@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <clocale>
 #include <cmath>
 #include <optional>
 
@@ -188,6 +189,30 @@ TEST_P(NumbersTest, GeneralFormatIsTheShortestTextOfFifteenDigits) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatGeneral(c.value, locale()), L(c.text)) << static_cast<double>(c.value);
+}
+
+// A window toolkit may switch the C library to the user's regional settings; the number rules
+// must not follow it.
+TEST(NumberRules, IgnoreTheCLibraryLocale) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    const char* const commaLocales[] = {"it_IT.UTF-8", "it_IT.utf8", "de_DE.UTF-8", "fr_FR.UTF-8"};
+    const char* found = nullptr;
+    for (const char* name : commaLocales)
+        if (!found && std::setlocale(LC_NUMERIC, name))
+            found = name;
+    if (!found)
+        GTEST_SKIP() << "no decimal-comma locale installed";
+    const auto read = ReadNumber("4.7", PointLocale());
+    const std::string fixed = Format("%3.2f", 0.125, PointLocale());
+    const std::string general = FormatGeneral(62.5, PointLocale());
+    const auto comma = ReadNumber("4,7", CommaLocale());
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    ASSERT_TRUE(read.has_value());
+    EXPECT_DOUBLE_EQ(*read, 4.7);
+    EXPECT_EQ(fixed, "0.13");
+    EXPECT_EQ(general, "62.5");
+    ASSERT_TRUE(comma.has_value());
+    EXPECT_DOUBLE_EQ(*comma, 4.7);
 }
 
 TEST(PadLeft, TrimsThenPadsWithoutCutting) {
