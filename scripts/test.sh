@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
+./scripts/test_locales.sh
 build=${VELKOR_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKOR_WERROR="${VELKOR_WERROR:-ON}" >/dev/null
 cmake --build "$build" -j "$(nproc)"
