@@ -9,7 +9,8 @@ fi
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 if ! command -v locale-gen >/dev/null 2>&1; then
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends locales
+  install="$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends locales"
+  $install || { $sudo apt-get update -qq && $install; }
 fi
 for l in it_IT en_US; do
   grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null ||
