@@ -1,10 +1,64 @@
 #include "report_commands.h"
 
+#include "fill_support.h"
+#include "report_fields.h"
+#include "report_fills.h"
+
+#include <QWidget>
+
 namespace velkor::reports {
 
-void FillActiveReport(QWidget*) {}
-void SBPRINTClick(QWidget*) {}
-void SBPREVIEWClick(QWidget*) {}
-void SBPRINTSETUPClick(QWidget*) {}
+namespace {
+
+// The report of the visible page of PageControl1; none on the manual page.
+TQuickRep* ActiveReport(QWidget* main) {
+    switch (ActivePage(main, "PageControl1")) {
+    case 0:
+        return ReportOf(main, "Form2");
+    case 1:
+        return ReportOf(main, "Form3");
+    case 2:
+        return ReportOf(main, "Form4");
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void FillActiveReport(QWidget* main) {
+    switch (ActivePage(main, "PageControl1")) {
+    case 0:
+        FillInductorReport(main);
+        break;
+    case 1:
+        FillFerriteReport(main);
+        break;
+    case 2:
+        FillMainsReport(main);
+        break;
+    default:
+        break;
+    }
+}
+
+void SBPRINTClick(QWidget* main) {
+    FillActiveReport(main);
+    if (TQuickRep* report = ActiveReport(main))
+        report->Print(main);
+}
+
+void SBPREVIEWClick(QWidget* main) {
+    FillActiveReport(main);
+    if (TQuickRep* report = ActiveReport(main))
+        report->Preview(main);
+}
+
+void SBPRINTSETUPClick(QWidget* main) {
+    // The set-up fills the report too, although its dialog shows none of it.
+    FillActiveReport(main);
+    if (TQuickRep* report = ActiveReport(main))
+        report->PrinterSetup(main);
+}
 
 } // namespace velkor::reports

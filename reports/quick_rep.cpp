@@ -1,0 +1,176 @@
+#include "quick_rep.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+
+namespace velkor::reports {
+
+namespace {
+
+// Copies the choices a print dialog can change from one printer to another.
+void CopyChoices(const QPrinter& from, QPrinter& to) {
+    to.setOutputFormat(from.outputFormat());
+    if (from.outputFormat() == QPrinter::NativeFormat)
+        to.setPrinterName(from.printerName());
+    to.setOutputFileName(from.outputFileName());
+    to.setCopyCount(from.copyCount());
+    to.setPageOrientation(from.pageLayout().orientation());
+    to.setPrintRange(from.printRange());
+    to.setFromTo(from.fromPage(), from.toPage());
+}
+
+} // namespace
+
+QRBand::QRBand(QObject* report, const QString& name, QRectF rect) : QRElement(report, name, rect) {}
+
+void QRBand::Paint(QPainter& painter, QPaintDevice*, const DeviceScale& scale) const {
+    painter.save();
+    QPen pen(Qt::black);
+    pen.setWidthF(std::max(1.0, scale.X(0.26))); // mm
+    painter.setPen(pen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(scale.X(rect_.left()), scale.X(rect_.top()), scale.X(rect_.width()),
+                            scale.X(rect_.height())));
+    painter.restore();
+}
+
+bool PrinterUsable(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return !printer.outputFileName().isEmpty();
+    return !QPrinterInfo::availablePrinters().isEmpty() && printer.isValid();
+}
+
+TQuickRep::TQuickRep(QObject* form, double bandHeight)
+    : QObject(form), band_(new QRBand(this, "QRBand1", QRectF(0, 0, kBandWidth, bandHeight))),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    setObjectName("QuickRep1");
+    // The page set-up: A4 portrait, 10 mm margins, one copy, all pages.
+    printer_->setPageLayout(PageLayout());
+    printer_->setCopyCount(1);
+    printer_->setDuplex(QPrinter::DuplexNone);
+    printer_->setPaperSource(QPrinter::Auto);
+    printer_->setPrintRange(QPrinter::AllPages);
+    printer_->setFromTo(0, 0);
+}
+
+TQuickRep::~TQuickRep() = default;
+
+QPageLayout TQuickRep::PageLayout() const {
+    const auto orientation =
+        printer_ ? printer_->pageLayout().orientation() : QPageLayout::Portrait;
+    return QPageLayout(QPageSize(QPageSize::A4), orientation,
+                       QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter);
+}
+
+void TQuickRep::Render(QPainter& painter, QPaintDevice* device) const {
+    const DeviceScale scale{device->logicalDpiX() / 25.4};
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (QObject* child : children()) {
+        if (auto* element = qobject_cast<QRElement*>(child))
+            element->Paint(painter, device, scale);
+    }
+    painter.restore();
+}
+
+void TQuickRep::ApplySetup(const QPrinter& chosen) {
+    CopyChoices(chosen, *printer_);
+}
+
+bool TQuickRep::Usable() const {
+    return PrinterUsable(*printer_);
+}
+
+void TQuickRep::RenderPages(QPrinter& printer) {
+    laidOut_ = true;
+    QPainter painter(&printer);
+    if (!painter.isActive())
+        return;
+    Render(painter, &printer);
+}
+
+int TQuickRep::Print(QWidget* parent) {
+    if (!Usable())
+        return 0;
+    // A one-page report: a range that starts after page 1 leaves nothing to print.
+    if (printer_->printRange() == QPrinter::PageRange && printer_->fromPage() > 1)
+        return 0;
+    printer_->setPageLayout(PageLayout());
+    // A file output makes its copies itself; a system printer receives the count.
+    const bool ownCopies = printer_->outputFormat() == QPrinter::PdfFormat;
+    const int pages = ownCopies ? std::max(1, printer_->copyCount()) : 1;
+
+    QProgressDialog progress(QObject::tr("Stampa in corso..."), QString(), 0, pages, parent);
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(0);
+    progress.setValue(0);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    laidOut_ = true;
+    QPainter painter(printer_.get());
+    if (!painter.isActive())
+        return 0;
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            printer_->newPage();
+        Render(painter, printer_.get());
+        progress.setValue(page + 1);
+    }
+    painter.end();
+    return pages;
+}
+
+void TQuickRep::Preview(QWidget* parent) {
+    printer_->setPageLayout(PageLayout());
+    QPrintPreviewDialog dialog(printer_.get(), parent);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { RenderPages(*printer); });
+    // Zoom 100 %.
+    if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) {
+        view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        view->setZoomFactor(1.0);
+    }
+    dialog.exec();
+}
+
+void TQuickRep::PrinterSetup(QWidget* parent) {
+    QPrinter chosen(QPrinter::HighResolution);
+    CopyChoices(*printer_, chosen);
+    QPrintDialog dialog(&chosen, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile |
+                      QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    if (laidOut_) {
+        // Laid out: the range runs over the laid-out page and is preselected.
+        dialog.setMinMax(1, 1);
+        chosen.setPrintRange(QPrinter::PageRange);
+        chosen.setFromTo(1, 1);
+    } else {
+        dialog.setMinMax(1, 9999);
+    }
+    if (dialog.exec() == QDialog::Accepted)
+        ApplySetup(chosen);
+}
+
+bool TQuickRep::exportPdf(const QString& fileName) {
+    QPdfWriter writer(fileName);
+    writer.setPageLayout(PageLayout());
+    writer.setResolution(1200);
+    writer.setCreator("Velkor");
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    laidOut_ = true;
+    Render(painter, &writer);
+    return painter.end();
+}
+
+} // namespace velkor::reports

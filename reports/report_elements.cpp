@@ -1,0 +1,155 @@
+#include "report_elements.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPen>
+#include <QSvgRenderer>
+#include <utility>
+
+namespace velkor::reports {
+
+namespace {
+
+std::function<QDate()>& Clock() {
+    static std::function<QDate()> clock = [] { return QDate::currentDate(); };
+    return clock;
+}
+
+// Draws one line of text with the top of its line box at `topMm`.
+void DrawLine(QPainter& painter, QPaintDevice* device, const DeviceScale& scale, const QFont& font,
+              double leftMm, double topMm, const QString& text) {
+    painter.setFont(QFont(font, device));
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font, device);
+    painter.drawText(QPointF(scale.X(leftMm), scale.X(topMm) + metrics.ascent()), text);
+}
+
+} // namespace
+
+QFont ReportFont(const QString& family, double points, bool bold) {
+    static const QList<std::pair<QString, QString>> twins = {
+        {"Times New Roman", "Liberation Serif"},
+        {"Arial", "Liberation Sans"},
+        {"Courier New", "Liberation Mono"},
+    };
+    QString chosen = family;
+    for (const auto& [windows, twin] : twins) {
+        if (family == windows && !QFontDatabase::hasFamily(windows) &&
+            QFontDatabase::hasFamily(twin))
+            chosen = twin;
+    }
+    QFont font(chosen);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setStyleHint(chosen.contains("Mono") || family == "Courier New" ? QFont::TypeWriter
+                                                                         : QFont::AnyStyle);
+    return font;
+}
+
+QRElement::QRElement(QObject* report, const QString& name, QRectF rect)
+    : QObject(report), rect_(rect) {
+    setObjectName(name);
+}
+
+QRLabel::QRLabel(QObject* report, const QString& name, QRectF rect, QFont font, const QString& text,
+                 Align align)
+    : QRElement(report, name, rect), font_(std::move(font)), align_(align) {
+    text_ = text;
+}
+
+QRectF QRLabel::PrintedRect(QPaintDevice* device) const {
+    const QFontMetricsF metrics(font_, device);
+    const double dotsPerMm = device->logicalDpiX() / 25.4;
+    const double width = metrics.horizontalAdvance(text_) / dotsPerMm;       // mm
+    const double height = metrics.height() / (device->logicalDpiY() / 25.4); // mm
+    double left = rect_.left();
+    if (align_ == Align::Centre)
+        left = rect_.center().x() - width / 2;
+    return {left, rect_.top(), width, height};
+}
+
+void QRLabel::Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const {
+    if (text_.isEmpty())
+        return;
+    const QRectF printed = PrintedRect(device);
+    DrawLine(painter, device, scale, font_, printed.left(), printed.top(), text_);
+}
+
+QRMemo::QRMemo(QObject* report, const QString& name, QRectF rect, QFont font)
+    : QRElement(report, name, rect), font_(std::move(font)) {}
+
+void QRMemo::SetText(const QString& text) {
+    lines_ = text.isEmpty() ? QStringList() : text.split('\n');
+}
+
+void QRMemo::Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const {
+    painter.save();
+    painter.setClipRect(QRectF(scale.X(rect_.left()), scale.X(rect_.top()), scale.X(rect_.width()),
+                               scale.X(rect_.height())));
+    const QFontMetricsF metrics(font_, device);
+    const double lineMm = metrics.lineSpacing() / scale.dotsPerMm; // mm
+    for (qsizetype i = 0; i < lines_.size(); ++i)
+        DrawLine(painter, device, scale, font_, rect_.left(), rect_.top() + i * lineMm, lines_[i]);
+    painter.restore();
+}
+
+QRImage::QRImage(QObject* report, const QString& name, QRectF rect, const QString& picture,
+                 bool sizedToContent)
+    : QRElement(report, name, rect), picture_(picture), sizedToContent_(sizedToContent) {}
+
+QRectF QRImage::PrintedRect() const {
+    if (!sizedToContent_ || picture_.isEmpty())
+        return rect_;
+    const QSvgRenderer renderer(picture_);
+    if (!renderer.isValid() || renderer.defaultSize().isEmpty())
+        return rect_;
+    // The picture's own size, at 96 pixels per inch.
+    const QSizeF size = renderer.defaultSize();
+    return {rect_.topLeft(), QSizeF(size.width() * kMmPerUnit, size.height() * kMmPerUnit)};
+}
+
+void QRImage::Paint(QPainter& painter, QPaintDevice*, const DeviceScale& scale) const {
+    if (picture_.isEmpty())
+        return;
+    QSvgRenderer renderer(picture_);
+    if (!renderer.isValid())
+        return;
+    const QRectF mm = PrintedRect();
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    renderer.render(&painter, QRectF(scale.X(mm.left()), scale.X(mm.top()), scale.X(mm.width()),
+                                     scale.X(mm.height())));
+}
+
+QRShape::QRShape(QObject* report, const QString& name, QRectF rect)
+    : QRElement(report, name, rect) {}
+
+void QRShape::Paint(QPainter& painter, QPaintDevice*, const DeviceScale& scale) const {
+    painter.save();
+    QPen pen(Qt::black);
+    pen.setWidthF(std::max(1.0, scale.X(0.26))); // one design pixel, mm
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(scale.X(rect_.left()), scale.X(rect_.top()), scale.X(rect_.width()),
+                            scale.X(rect_.height())));
+    painter.restore();
+}
+
+QRSysData::QRSysData(QObject* report, const QString& name, QRectF rect, QFont font)
+    : QRElement(report, name, rect), font_(std::move(font)) {}
+
+QString QRSysData::Text() const {
+    return QLocale::system().toString(Clock()(), QLocale::ShortFormat);
+}
+
+void QRSysData::Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const {
+    DrawLine(painter, device, scale, font_, rect_.left(), rect_.top(), Text());
+}
+
+void QRSysData::SetClock(std::function<QDate()> clock) {
+    Clock() = clock ? std::move(clock) : [] { return QDate::currentDate(); };
+}
+
+} // namespace velkor::reports

@@ -1,0 +1,137 @@
+// The elements a report band carries: labels, memos, pictures, rectangle outlines and the date
+// of printing. Each is a QObject named after its component ("QRTFVPMIN", "QRMEMOSECOUT") with
+// its current text in the `text` property; positions and sizes are in millimetres from the
+// band's top-left corner.
+#pragma once
+
+#include <QDate>
+#include <QFont>
+#include <QObject>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QPainter;
+class QPaintDevice;
+
+namespace velkor::reports {
+
+// Millimetres of one layout unit of 1/96 inch.
+inline constexpr double kMmPerUnit = 25.4 / 96.0; // mm
+
+// Converts millimetres to device pixels on a device of the given resolution.
+struct DeviceScale {
+    double dotsPerMm = 1; // pixels per mm
+    double X(double mm) const { return mm * dotsPerMm; }
+};
+
+// A report font: the Windows family names of the layouts resolve to their metric twins when
+// the system lacks the original (Times New Roman -> Liberation Serif, Arial -> Liberation
+// Sans, Courier New -> Liberation Mono).
+QFont ReportFont(const QString& family, double points, bool bold = false);
+
+class QRElement : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ Text WRITE SetText)
+public:
+    QRElement(QObject* report, const QString& name, QRectF rect);
+
+    virtual QString Text() const { return text_; }
+    virtual void SetText(const QString& text) { text_ = text; }
+    // The design rectangle, mm.
+    QRectF Rect() const { return rect_; }
+    // Draws the element with the band's top-left corner at the painter's origin.
+    virtual void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const = 0;
+
+protected:
+    QString text_;
+    QRectF rect_; // mm
+};
+
+// A one-line caption or value. Left-aligned labels grow to the right of their left edge;
+// centred ones stay centred on their design rectangle.
+class QRLabel : public QRElement {
+    Q_OBJECT
+public:
+    enum class Align { Left, Centre };
+    QRLabel(QObject* report, const QString& name, QRectF rect, QFont font, const QString& text,
+            Align align = Align::Left);
+
+    QFont Font() const { return font_; }
+    Align Alignment() const { return align_; }
+    // The text's rectangle as printed on the device, mm (the label sizes itself to its text).
+    QRectF PrintedRect(QPaintDevice* device) const;
+    void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const override;
+
+private:
+    QFont font_;
+    Align align_;
+};
+
+// Lines of monospaced text, clipped to the memo's rectangle.
+class QRMemo : public QRElement {
+    Q_OBJECT
+public:
+    QRMemo(QObject* report, const QString& name, QRectF rect, QFont font);
+
+    QStringList Lines() const { return lines_; }
+    void Clear() { lines_.clear(); }
+    void Add(const QString& line) { lines_.append(line); }
+    QString Text() const override { return lines_.join('\n'); }
+    void SetText(const QString& text) override;
+    void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const override;
+
+private:
+    QStringList lines_;
+    QFont font_;
+};
+
+// A picture from the resources (an SVG), drawn as vectors at the device's resolution. A
+// picture sized to its content takes the picture's own size at 96 pixels per inch; a missing
+// picture draws nothing.
+class QRImage : public QRElement {
+    Q_OBJECT
+    Q_PROPERTY(QString picture READ Picture WRITE SetPicture)
+public:
+    QRImage(QObject* report, const QString& name, QRectF rect, const QString& picture,
+            bool sizedToContent = true);
+
+    QString Picture() const { return picture_; }
+    void SetPicture(const QString& picture) { picture_ = picture; }
+    QString Text() const override { return picture_; }
+    void SetText(const QString& text) override { picture_ = text; }
+    // Where the picture lands, mm.
+    QRectF PrintedRect() const;
+    void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const override;
+
+private:
+    QString picture_;
+    bool sizedToContent_;
+};
+
+// A rectangle outline with a thin black pen.
+class QRShape : public QRElement {
+    Q_OBJECT
+public:
+    QRShape(QObject* report, const QString& name, QRectF rect);
+    void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const override;
+};
+
+// The date of printing, in the system's short date format.
+class QRSysData : public QRElement {
+    Q_OBJECT
+public:
+    QRSysData(QObject* report, const QString& name, QRectF rect, QFont font);
+
+    QString Text() const override;
+    void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const override;
+
+    // The clock the date is read from; tests replace it.
+    static void SetClock(std::function<QDate()> clock);
+
+private:
+    QFont font_;
+};
+
+} // namespace velkor::reports

@@ -1,0 +1,42 @@
+// Building a report's layout: captions, value labels, boxes, memos and pictures placed on
+// the band of a TQuickRep, and the header frame common to the three reports.
+#pragma once
+
+#include "quick_rep.h"
+
+#include <QString>
+
+namespace velkor::reports {
+
+class LayoutBuilder {
+public:
+    explicit LayoutBuilder(TQuickRep* report) : report_(report) {}
+
+    // A fixed caption, Times New Roman 12 pt; named QRLabel<n> with the next free number.
+    QRLabel* Caption(double left, double top, const QString& text, bool bold = false);
+    // A caption with its own component name.
+    QRLabel* NamedCaption(const QString& name, double left, double top, const QString& text,
+                          bool bold = false);
+    // A value label, Times New Roman 12 pt bold; its design text is its own name.
+    QRLabel* Value(const QString& name, double left, double top);
+    // A rectangle outline; named QRShape<n> with the next free number unless named.
+    QRShape* Box(double left, double top, double width, double height, QString name = {});
+    QRMemo* Memo(const QString& name, QRectF rect, double points);
+    QRImage* Image(const QString& name, QRectF rect, const QString& picture);
+
+    TQuickRep* Report() const { return report_; }
+
+private:
+    QString NextName(const QString& prefix) const;
+
+    TQuickRep* report_;
+};
+
+// The header frame: the header box, the logo, "CALCOLI   MAGNETICI", the subtitle centred
+// under the title and the date of printing.
+void AddHeader(LayoutBuilder& layout, const QString& subtitle, double subtitleLeft,
+               double subtitleWidth);
+
+inline constexpr double kLabelHeight = 5.0; // mm, a 12 pt label
+
+} // namespace velkor::reports

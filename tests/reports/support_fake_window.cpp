@@ -1,0 +1,186 @@
+#include "support_fake_window.h"
+
+#include "report_forms.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace velkor::testing {
+
+namespace {
+
+void Edits(QWidget* page, std::initializer_list<const char*> names) {
+    for (const char* name : names)
+        (new QLineEdit(page))->setObjectName(name);
+}
+
+void UnitList(QWidget* page, const char* name, const QStringList& items, int index) {
+    auto* list = new QComboBox(page);
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->addItems(items);
+    list->setCurrentIndex(index);
+}
+
+QTableWidget* Grid(QWidget* page, const char* name, int columns) {
+    auto* grid = new QTableWidget(7, columns, page);
+    grid->setObjectName(name);
+    return grid;
+}
+
+} // namespace
+
+QString Regional(const QString& pointText) {
+    QString text = pointText;
+    return text.replace('.', QLocale::system().decimalPoint());
+}
+
+QWidget* FakeMainWindow::AddPage(QTabWidget* pages, const QString& caption) {
+    auto* page = new QWidget(pages);
+    pages->addTab(page, caption);
+    return page;
+}
+
+FakeMainWindow::FakeMainWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName("Form1");
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName("PageControl1");
+    QWidget* inductors = AddPage(pages, " Induttanze ");
+    QWidget* ferrite = AddPage(pages, " Trasformatori ferrite ");
+    QWidget* mains = AddPage(pages, " Trasformatori di alimentazione ");
+    AddPage(pages, "Documentazione");
+
+    // Inductor page: resonance, currents and the two sub-pages.
+    Edits(inductors, {"IFREQ", "ICAP", "IIND", "IXC", "IXL", "EDINOM", "EDDENS", "EDDIAM"});
+    UnitList(inductors, "CBUFR", {"Hz", "KHz", "MHz", "GHz"}, 1);
+    UnitList(inductors, "CBUCR", {"F", "mF", "µF", "nF", "pF"}, 3);
+    UnitList(inductors, "CBUIR", {"H", "mH", "µH", "nH", ""}, 2);
+    auto* subPages = new QTabWidget(inductors);
+    subPages->setObjectName("PageControl2");
+    QWidget* single = AddPage(subPages, "   Singolo Strato in aria o su nucleo aperto ");
+    QWidget* closed = AddPage(subPages, " Multistrato su nucleo chiuso ");
+    Edits(single, {"ISS", "MESS", "DSS", "LSS", "NSSS", "EDDMFSC", "EDLUNGRAME", "EDRESRAME"});
+    Set("MESS", "1");
+    UnitList(single, "CBUISS", {"H", "mH", "µH", "nH"}, 2);
+    Edits(closed, {"INUC", "ALNUC", "NSNUC", "D1NUC", "D2NUC", "D3NUC", "D4NUC", "D5NUC", "NPNUC",
+                   "LFNUC", "RRNUC", "PESONUC"});
+    UnitList(closed, "CBUINUC", {"H", "mH", "µH", "nH"}, 2);
+    auto* square = new QRadioButton("Cartoccio quadrato", closed);
+    square->setObjectName("RBC1NUC");
+    square->setChecked(true);
+    (new QRadioButton("Cartoccio rotondo", closed))->setObjectName("RBC2NUC");
+
+    // Ferrite page, with its start-up defaults.
+    Edits(ferrite, {"VPMIN",  "VPMAX",   "FREQ",    "FATTF", "VSPP",   "PSEC", "DCMQ", "Edit1",
+                    "Edit2",  "BSAT",    "AL",      "AE",    "AC",     "PUN",  "ETA",  "AEAC",
+                    "BMAX",   "AEACMIN", "BMAXEFF", "IPRIM", "IPPEEK", "DFP",  "NSP",  "LPRIM",
+                    "XLPRIM", "ISEC",    "DFS",     "VSRMS", "NSS",    "LSEC", "XLSEC"});
+    const std::pair<const char*, const char*> ferriteDefaults[] = {
+        {"VPMIN", "10.0"}, {"VPMAX", "13.9"},  {"FREQ", "20000"}, {"FATTF", "4"}, {"VSPP", "600.0"},
+        {"PSEC", "8"},     {"DCMQ", "4.9338"}, {"BSAT", "4100"},  {"AL", "2800"}, {"AE", "52"},
+        {"AC", "30"},      {"PUN", "48.79"},   {"ETA", "50"}};
+    for (const auto& [name, text] : ferriteDefaults)
+        Set(name, Regional(text));
+    Set("Edit1", "EC52");
+    Set("Edit2", "3C8");
+
+    // Mains page, with its start-up defaults.
+    Edits(mains, {"TAVP",        "TAFREQ", "TADENS", "TAPTOT",   "TASEZL",   "TALA",      "TALB",
+                  "TALC",        "TALD",   "TALE",   "TARESA",   "PEFE",     "TAAF",      "TAPMAX",
+                  "TAPESOFERRO", "TACA",   "TACC",   "TACX",     "RAPIMPAC", "TANSP",     "TAIP",
+                  "TADF",        "TASVP",  "TANP",   "TALFILO",  "TAPESO",   "TARESRAME", "TASVS",
+                  "TAPERFERRO",  "TAPERP", "TAPERS", "TAPERTOT", "TADT"});
+    Set("TAVP", "230");
+    Set("TAFREQ", "50");
+    Set("TADENS", "4");
+    Set("PEFE", "1,96");
+    auto* induction = new QComboBox(mains);
+    induction->setObjectName("CBTAINDUZ");
+    induction->addItems({"0,9", "1,0", "1,1", "1,2", "1,3"});
+    induction->setCurrentIndex(2);
+    auto* automatic = new QCheckBox("Auto Dim.", mains);
+    automatic->setObjectName("CBAUTOCART");
+    automatic->setChecked(true);
+    auto* singleBobbin = new QRadioButton("Singolo", mains);
+    singleBobbin->setObjectName("RBTASING");
+    singleBobbin->setChecked(true);
+    (new QRadioButton("Doppio", mains))->setObjectName("RBTADOPPIO");
+    Grid(mains, "SGTAINSEC", 3);
+    Grid(mains, "SGTAOUTSEC", 8);
+    const QStringList inHeader = {"Vs volt", "Is amp", "Ps VA"};
+    for (int column = 0; column < 3; ++column)
+        SetCell("SGTAINSEC", column, 0, inHeader[column]);
+    const QStringList outHeader = {"Vs (V)",  "Is (A)", "Spire",  "Ø filo",
+                                   "passate", "metri",  "grammi", "ohm"};
+    for (int column = 0; column < 8; ++column)
+        SetCell("SGTAOUTSEC", column, 0, outHeader[column]);
+
+    new TForm2(this);
+    new TForm3(this);
+    new TForm4(this);
+}
+
+void FakeMainWindow::Set(const char* name, const QString& text) {
+    if (auto* edit = findChild<QLineEdit*>(name))
+        edit->setText(text);
+    else if (auto* list = findChild<QComboBox*>(name))
+        list->setEditText(text);
+}
+
+void FakeMainWindow::SetUnit(const char* name, int index) {
+    findChild<QComboBox*>(name)->setCurrentIndex(index);
+}
+
+void FakeMainWindow::Check(const char* name, bool on) {
+    findChild<QAbstractButton*>(name)->setChecked(on);
+}
+
+void FakeMainWindow::SetPage(int index) {
+    findChild<QTabWidget*>("PageControl1")->setCurrentIndex(index);
+}
+
+void FakeMainWindow::SetSubPage(int index) {
+    findChild<QTabWidget*>("PageControl2")->setCurrentIndex(index);
+}
+
+void FakeMainWindow::SetCell(const char* grid, int column, int row, const QString& text) {
+    findChild<QTableWidget*>(grid)->setItem(row, column, new QTableWidgetItem(text));
+}
+
+void FakeMainWindow::FerriteWorkedExample() {
+    const std::pair<const char*, const char*> results[] = {
+        {"BMAX", " 2000"},      {"AEAC", "0.1560"},    {"AEACMIN", "0.0544"}, {"IPRIM", "1.600"},
+        {"NSP", "  12 (12.0)"}, {"LPRIM", "403.2"},    {"XLPRIM", "   51"},   {"BMAXEFF", "2784"},
+        {"NSS", " 720"},        {"LSEC", "1451520.0"}, {"XLSEC", "182403"},   {"VSRMS", "212.1"},
+        {"ISEC", "0.0377"},     {"DFS", "0.10"},       {"IPPEEK", "2.325"},   {"DFP", "0.77"}};
+    for (const auto& [name, text] : results)
+        Set(name, Regional(text));
+}
+
+void FakeMainWindow::MainsWorkedExample() {
+    SetCell("SGTAINSEC", 0, 1, Regional("12"));
+    SetCell("SGTAINSEC", 1, 1, Regional("2"));
+    SetCell("SGTAINSEC", 2, 1, Regional("24.0"));
+    const std::pair<const char*, const char*> results[] = {
+        {"TAPTOT", "24.0"},     {"TARESA", "0.85"},  {"TAPMAX", "   27"},  {"TASEZL", "784"},
+        {"TALC", "28"},         {"TALA", "84"},      {"TALB", "70"},       {"TALD", "14"},
+        {"TALE", "42"},         {"TAAF", "588"},     {"TACA", "30.5"},     {"TACC", "39.5"},
+        {"TACX", "56.0"},       {"TANSP", " 1202"},  {"TAIP", "0.104"},    {"TASVP", "5.23"},
+        {"TASVS", "5.75"},      {"TADF", "0.19"},    {"TANP", "5.8"},      {"TALFILO", "171.6"},
+        {"TARESRAME", "107.2"}, {"TAPESO", "44.68"}, {"RAPIMPAC", "0.26"}, {"TAPESOFERRO", "1.03"},
+        {"TAPERFERRO", "2.0"},  {"TAPERP", "1.2"},   {"TAPERS", "1.8"},    {"TAPERTOT", "5.0"},
+        {"TADT", "29.5"}};
+    for (const auto& [name, text] : results)
+        Set(name, Regional(text));
+    const char* row[] = {"12.0", "2.000", "  69", "0.80", "1.4", "12.9", " 60", "0.5"};
+    for (int column = 0; column < 8; ++column)
+        SetCell("SGTAOUTSEC", column, 1, Regional(row[column]));
+}
+
+} // namespace velkor::testing

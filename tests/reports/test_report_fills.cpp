@@ -1,0 +1,399 @@
+// The three report fills against a window holding the fields under their component names.
+#include "report_commands.h"
+#include "report_fills.h"
+#include "support_fake_window.h"
+#include "support_report_access.h"
+
+#include <QtTest>
+
+using velkor::testing::FakeMainWindow;
+using velkor::testing::FakeWindowWithTable;
+using velkor::testing::Regional;
+using velkor::testing::ReportPicture;
+using velkor::testing::ReportText;
+using namespace velkor::reports;
+
+class ReportFills : public QObject {
+    Q_OBJECT
+private slots:
+    void ferriteWorkedExample_data();
+    void ferriteWorkedExample();
+    void ferriteKeepsLeadingBlanksOfUntrimmedRows();
+    void ferriteBeforeAnyCalculation();
+    void ferriteInputChangedAfterCalculation();
+
+    void inductorCommonRows();
+    void inductorFallsBackToSingleLayerInductance_data();
+    void inductorFallsBackToSingleLayerInductance();
+    void inductorClosedCore_data();
+    void inductorClosedCore();
+    void inductorSingleLayerBlanksClosedCoreRows();
+    void inductorBeforeAnyCalculation();
+
+    void mainsWorkedExample_data();
+    void mainsWorkedExample();
+    void mainsMemos();
+    void mainsSkipsIncompleteRows();
+    void mainsReadsSecondaryTableOfWindow();
+    void mainsBobbinSectionAndPicture();
+    void mainsBeforeAnyCalculation();
+    void fillingTwiceGivesTheSameMemos();
+
+    void activeReportFollowsPage();
+};
+
+void ReportFills::ferriteWorkedExample_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected"); // decimal point written as '.'
+    const std::pair<const char*, const char*> rows[] = {
+        {"QRTFVPMIN", "10.0 Vac"},   {"QRTFVPMAX", "13.9 Vac"},    {"QRTFIP", "1.600 A"},
+        {"QRTFIPPEEK", "2.325 A"},   {"QRTFFREQ", "20000 Hz"},     {"QRTFFORMA", "4"},
+        {"QRTFVSPP", "600.0 Vac"},   {"QRTFVSRMS", "212.1 Vac"},   {"QRTFPOUT", "8 W"},
+        {"QRTFIS", "0.0377 A"},      {"QRTFDENS", "4.9338A/mm²"},  {"QRTFCORE", "EC52"},
+        {"QRTFMAT", "3C8"},          {"QRTFAL", "2800 nH/N²"},     {"QRTFBSAT", "4100 Gauss"},
+        {"QRTFBMAX", "2784 Gauss"},  {"QRTFPUN", "48.79 %"},       {"QRTFRESA", "50 %"},
+        {"QRTFAE", "52 mm²"},        {"QRTFAC", "30 mm²"},         {"QRTFAEACMIN", "0.0544 cm^4"},
+        {"QRTFAEAC", "0.1560 cm^4"}, {"QRTFNSP", "12 (12.0)"},     {"QRTFDFP", "0.77 mm"},
+        {"QRTFINDP", "403.2 µH"},    {"QRTFXLP", "51 ohm"},        {"QRTFNSS", "720"},
+        {"QRTFDFS", "0.10 mm"},      {"QRTFINDS", "1451520.0 µH"}, {"QRTFXLS", "182403 ohm"}};
+    for (const auto& [label, expected] : rows)
+        QTest::newRow(label) << QString(label) << QString::fromUtf8(expected);
+}
+
+void ReportFills::ferriteWorkedExample() {
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+    FakeMainWindow main;
+    main.FerriteWorkedExample();
+    FillFerriteReport(&main);
+    QCOMPARE(ReportText(&main, "Form3", label.toLatin1()), Regional(expected));
+}
+
+void ReportFills::ferriteKeepsLeadingBlanksOfUntrimmedRows() {
+    FakeMainWindow main;
+    main.FerriteWorkedExample();
+    main.Set("BMAXEFF", " 850");
+    main.Set("VSRMS", Regional(" 7.1"));
+    main.Set("DFP", Regional(" 0.77 "));
+    FillFerriteReport(&main);
+    QCOMPARE(ReportText(&main, "Form3", "QRTFBMAX"), QString(" 850 Gauss"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFVSRMS"), Regional(" 7.1 Vac"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFDFP"), Regional("0.77 mm"));
+}
+
+void ReportFills::ferriteBeforeAnyCalculation() {
+    FakeMainWindow main;
+    FillFerriteReport(&main);
+    QCOMPARE(ReportText(&main, "Form3", "QRTFVPMIN"), Regional("10.0 Vac"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFIP"), QString(" A"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFBMAX"), QString(" Gauss"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFAEAC"), QString(" cm^4"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFINDS"), QString(" µH"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFNSP"), QString());
+    QCOMPARE(ReportText(&main, "Form3", "QRTFNSS"), QString());
+}
+
+void ReportFills::ferriteInputChangedAfterCalculation() {
+    FakeMainWindow main;
+    main.FerriteWorkedExample();
+    main.Set("AC", "45");
+    FillFerriteReport(&main);
+    QCOMPARE(ReportText(&main, "Form3", "QRTFAC"), QString("45 mm²"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFAEAC"), Regional("0.1560 cm^4"));
+}
+
+void ReportFills::inductorCommonRows() {
+    FakeMainWindow main;
+    main.Set("IFREQ", "100");
+    main.Set("ICAP", "47");
+    main.Set("IIND", "53,9");
+    main.Set("IXL", "33,87");
+    main.Set("IXC", " 33,86");
+    main.Set("EDINOM", "2");
+    main.Set("EDDENS", "4");
+    main.Set("EDDIAM", "0,80");
+    FillInductorReport(&main);
+    QCOMPARE(ReportText(&main, "Form2", "QRIFREQ"), QString("100 KHz"));
+    QCOMPARE(ReportText(&main, "Form2", "QRICAP"), QString("47 nF"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIIND"), QString("53,9 µH"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIXL"), QString("33,87 ohm"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIXC"), QString(" 33,86 ohm"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIINOM"), QString("2 A"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIDENS"), QString("4 A/mm²"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIDIAMF"), QString("0,80 mm"));
+    // A unit typed into the editable list prints as shown.
+    main.Set("CBUFR", "kHz");
+    FillInductorReport(&main);
+    QCOMPARE(ReportText(&main, "Form2", "QRIFREQ"), QString("100 kHz"));
+}
+
+void ReportFills::inductorFallsBackToSingleLayerInductance_data() {
+    QTest::addColumn<int>("subPage");
+    QTest::addColumn<QString>("iss");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("single layer") << 0 << "22"
+                                  << "22 µH";
+    QTest::newRow("closed core") << 1 << "22"
+                                 << "22 µH";
+    QTest::newRow("both empty") << 0 << ""
+                                << " µH";
+    QTest::newRow("both empty, closed core") << 1 << ""
+                                             << " µH";
+}
+
+void ReportFills::inductorFallsBackToSingleLayerInductance() {
+    QFETCH(int, subPage);
+    QFETCH(QString, iss);
+    QFETCH(QString, expected);
+    FakeMainWindow main;
+    main.SetSubPage(subPage);
+    main.Set("ISS", iss);
+    main.Set("INUC", "99"); // never printed
+    FillInductorReport(&main);
+    QCOMPARE(ReportText(&main, "Form2", "QRIIND"), expected);
+}
+
+void ReportFills::inductorClosedCore_data() {
+    QTest::addColumn<bool>("square");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("square bobbin") << true << ":/pictures/img1_square_bobbin.svg";
+    QTest::newRow("round bobbin") << false << ":/pictures/img2_round_bobbin.svg";
+}
+
+void ReportFills::inductorClosedCore() {
+    QFETCH(bool, square);
+    QFETCH(QString, picture);
+    FakeMainWindow main;
+    main.SetSubPage(1);
+    main.Check(square ? "RBC1NUC" : "RBC2NUC", true);
+    const std::pair<const char*, const char*> fields[] = {
+        {"ALNUC", "2500"}, {"NSNUC", "15"},  {"D1NUC", "10"},    {"D2NUC", "12"},
+        {"D3NUC", "20"},   {"D4NUC", "25"},  {"D5NUC", "26"},    {"NPNUC", "3"},
+        {"LFNUC", "1,2"},  {"RRNUC", "0,3"}, {"PESONUC", "4,5"}, {"MESS", "7"}};
+    for (const auto& [name, text] : fields)
+        main.Set(name, text);
+    FillInductorReport(&main);
+    const std::pair<const char*, const char*> expected[] = {
+        {"QRILB01", "Coeff. Al"},        {"QRIDATA01", "2500 nH/N²"}, {"QRINSPIRE", "15"},
+        {"QRILBDIM01", "Dim. A"},        {"QRIDATADIM01", "10 mm"},   {"QRILBDIM02", "Dim. B"},
+        {"QRIDATADIM02", "12 mm"},       {"QRILBDIM03", "Dim. C"},    {"QRIDATADIM03", "20 mm"},
+        {"QRILBDIM04", "Dim. X"},        {"QRIDATADIM04", "25 mm"},   {"QRILBDIM05", "Dim. Y"},
+        {"QRIDATADIM05", "26 mm"},       {"QRIRESRAME", "0,3 ohm"},   {"QRILENFILO", "1,2 mt"},
+        {"QRLabel26", "Numero Passate"}, {"QRINPASS", "3"},           {"QRLabel20", "Peso Rame"},
+        {"QRIPESORAME", "4,5 gr."}};
+    for (const auto& [label, text] : expected)
+        QCOMPARE(ReportText(&main, "Form2", label), QString::fromUtf8(text));
+    QCOMPARE(ReportPicture(&main, "Form2", "QRImage2"), picture);
+}
+
+void ReportFills::inductorSingleLayerBlanksClosedCoreRows() {
+    FakeMainWindow main;
+    main.Set("NPNUC", "3");
+    main.Set("PESONUC", "4,5");
+    main.Set("D3NUC", "20");
+    main.Set("DSS", "12");
+    main.Set("LSS", "30");
+    main.Set("NSSS", "40");
+    main.Set("EDRESRAME", "0,05");
+    main.Set("EDLUNGRAME", "1,5");
+    main.SetSubPage(1);
+    FillInductorReport(&main);
+    QCOMPARE(ReportText(&main, "Form2", "QRLabel26"), QString("Numero Passate"));
+
+    main.SetSubPage(0);
+    FillInductorReport(&main);
+    const std::pair<const char*, const char*> expected[] = {{"QRILB01", "Permeabilità µe"},
+                                                            {"QRIDATA01", "1"},
+                                                            {"QRINSPIRE", "40"},
+                                                            {"QRILBDIM01", "Diametro D"},
+                                                            {"QRIDATADIM01", "12 mm"},
+                                                            {"QRILBDIM02", "Lunghezza L"},
+                                                            {"QRIDATADIM02", "30 mm"},
+                                                            {"QRILBDIM03", ""},
+                                                            {"QRIDATADIM03", ""},
+                                                            {"QRILBDIM04", ""},
+                                                            {"QRIDATADIM04", ""},
+                                                            {"QRILBDIM05", ""},
+                                                            {"QRIDATADIM05", ""},
+                                                            {"QRIRESRAME", "0,05 ohm"},
+                                                            {"QRILENFILO", "1,5 mt"},
+                                                            {"QRLabel26", ""},
+                                                            {"QRINPASS", ""},
+                                                            {"QRLabel20", ""},
+                                                            {"QRIPESORAME", ""}};
+    for (const auto& [label, text] : expected)
+        QCOMPARE(ReportText(&main, "Form2", label), QString::fromUtf8(text));
+    QCOMPARE(ReportPicture(&main, "Form2", "QRImage2"),
+             QString(":/pictures/image3_single_layer.svg"));
+
+    // Back to the closed core: the blanked captions come back.
+    main.SetSubPage(1);
+    FillInductorReport(&main);
+    QCOMPARE(ReportText(&main, "Form2", "QRLabel26"), QString("Numero Passate"));
+    QCOMPARE(ReportText(&main, "Form2", "QRLabel20"), QString("Peso Rame"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIDATADIM03"), QString("20 mm"));
+}
+
+void ReportFills::inductorBeforeAnyCalculation() {
+    FakeMainWindow main;
+    FillInductorReport(&main);
+    QCOMPARE(ReportText(&main, "Form2", "QRIFREQ"), QString(" KHz"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIXL"), QString(" ohm"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIDATA01"), QString("1"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIRESRAME"), QString(" ohm"));
+    QCOMPARE(ReportText(&main, "Form2", "QRILENFILO"), QString(" mt"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIDATADIM01"), QString(" mm"));
+}
+
+void ReportFills::mainsWorkedExample_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected");
+    const std::pair<const char*, const char*> rows[] = {
+        {"QRTAVP", "230 Vac"},          {"QRTAIP", "0.104 A"},
+        {"QRTAFREQ", "50 Hz"},          {"QRTAPOUT", "24.0 VA"},
+        {"QRTAPMAX", "   27 VA"},       {"QRTADENS", "4 A/mm²"},
+        {"QRTAINDUZ", "1,1 Wb/m²"},     {"QRTARESA", "0.85"},
+        {"QRTAPERDFERRO", "1,96 W/Kg"}, {"QRTASEZL", "784 mm²"},
+        {"QRTAPESOFERRO", "1.03 Kg"},   {"QRTADNA", "84 mm"},
+        {"QRTADNB", "70 mm"},           {"QRTADNC", "28 mm"},
+        {"QRTADND", "14 mm"},           {"QRTADNE", "42 mm"},
+        {"QRTAFATTR", "0.26"},          {"QRTADCA", "30.5 mm"},
+        {"QRTADCC", "39.5 mm"},         {"QRTADCX", "56.0 mm"},
+        {"QRTANSP", " 1202"},           {"QRTASPVP", "5.23"},
+        {"QRTADFP", "0.19 mm"},         {"QRTANPASSP", "5.8"},
+        {"QRTALFP", "171.6 mt"},        {"QRTAPRP", "44.68 gr"},
+        {"QRTARRP", "107.2 ohm"},       {"QRTASPVS", "5.75"},
+        {"QRTAPEFE", "2.0 W"},          {"QRTAPERP", "1.2 W"},
+        {"QRTAPERS", "1.8 W"},          {"QRTAPETOT", "5.0 W"},
+        {"QRTADELTAT", "29.5 °C"},      {"QRLabel8", "(Calcolati dalle dim. del ferro)"}};
+    for (const auto& [label, expected] : rows)
+        QTest::newRow(label) << QString(label) << QString::fromUtf8(expected);
+}
+
+void ReportFills::mainsWorkedExample() {
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+    FakeMainWindow main;
+    main.MainsWorkedExample();
+    FillMainsReport(&main);
+    // The list items and PEFE are written with a comma whatever the regional setting.
+    if (!expected.contains("Wb/m") && !expected.contains("W/Kg") && !label.startsWith("QRLabel"))
+        expected = Regional(expected);
+    QCOMPARE(ReportText(&main, "Form4", label.toLatin1()), expected);
+}
+
+void ReportFills::mainsMemos() {
+    FakeMainWindow main;
+    main.MainsWorkedExample();
+    FillMainsReport(&main);
+    QCOMPARE(ReportText(&main, "Form4", "QRMEMOSECIN"), Regional("  12.0 Vac   2.000 A     24 VA"));
+    QCOMPARE(ReportText(&main, "Form4", "QRMEMOSECOUT"),
+             QString::fromUtf8("    Vs   Is(A)  spire  Ø mm   #pass     mt     gr    ohm\n") +
+                 Regional("   12.0  2.000     69   0.80    1.4   12.9     60     0.5"));
+}
+
+void ReportFills::mainsSkipsIncompleteRows() {
+    FakeMainWindow main;
+    main.SetCell("SGTAINSEC", 0, 1, "6"); // voltage without current
+    main.SetCell("SGTAINSEC", 0, 2, "5"); // a current that does not read
+    main.SetCell("SGTAINSEC", 1, 2, "x");
+    main.SetCell("SGTAINSEC", 0, 4, Regional("1234.5")); // wider than its pattern, never cut
+    main.SetCell("SGTAINSEC", 1, 4, Regional("0.5"));
+    main.SetCell("SGTAINSEC", 0, 6, "-3");
+    main.SetCell("SGTAINSEC", 1, 6, "1");
+    // Results rows 2 and 5 filled, row 3 empty in column 0.
+    main.SetCell("SGTAOUTSEC", 0, 2, "a");
+    main.SetCell("SGTAOUTSEC", 7, 2, "123456789");
+    main.SetCell("SGTAOUTSEC", 1, 3, "b");
+    main.SetCell("SGTAOUTSEC", 0, 5, "?");
+    FillMainsReport(&main);
+    QCOMPARE(ReportText(&main, "Form4", "QRMEMOSECIN"),
+             Regional("1234.5 Vac   0.500 A    617 VA\n  -3.0 Vac   1.000 A     -3 VA"));
+    const QString empty(6 * 7, ' '); // cells 1 to 6, 7 wide each
+    QCOMPARE(ReportText(&main, "Form4", "QRMEMOSECOUT"),
+             QString::fromUtf8("    Vs   Is(A)  spire  Ø mm   #pass     mt     gr    ohm\n") +
+                 "      a" + empty + "123456789\n" + "      ?" + empty + QString(8, ' '));
+}
+
+void ReportFills::mainsReadsSecondaryTableOfWindow() {
+    FakeWindowWithTable main;
+    // The grid shows a text the table never committed: the table wins.
+    main.SetCell("SGTAINSEC", 0, 1, "99");
+    main.SetCell("SGTAINSEC", 1, 1, "9");
+    main.table[0][3] = "12";
+    main.table[1][3] = "2";
+    FillMainsReport(&main);
+    QCOMPARE(ReportText(&main, "Form4", "QRMEMOSECIN"), Regional("  12.0 Vac   2.000 A     24 VA"));
+}
+
+void ReportFills::mainsBobbinSectionAndPicture() {
+    FakeMainWindow main;
+    FillMainsReport(&main);
+    QCOMPARE(ReportPicture(&main, "Form4", "QRTAIMG2"),
+             QString(":/pictures/taimg1_single_bobbin.svg"));
+    QCOMPARE(ReportPicture(&main, "Form4", "QRTAIMG1"),
+             QString(":/pictures/image4_lamination.svg"));
+    main.Check("CBAUTOCART", false);
+    main.Check("RBTADOPPIO", true);
+    FillMainsReport(&main);
+    QCOMPARE(ReportText(&main, "Form4", "QRLabel8"), QString("(Impostati dall'operatore)"));
+    QCOMPARE(ReportPicture(&main, "Form4", "QRTAIMG2"),
+             QString(":/pictures/taimg2_double_bobbin.svg"));
+}
+
+void ReportFills::mainsBeforeAnyCalculation() {
+    FakeMainWindow main;
+    FillMainsReport(&main);
+    QCOMPARE(ReportText(&main, "Form4", "QRTAVP"), QString("230 Vac"));
+    QCOMPARE(ReportText(&main, "Form4", "QRTADNC"), QString(" mm"));
+    QCOMPARE(ReportText(&main, "Form4", "QRTANSP"), QString());
+    QCOMPARE(ReportText(&main, "Form4", "QRMEMOSECIN"), QString());
+    QCOMPARE(ReportText(&main, "Form4", "QRMEMOSECOUT"),
+             QString::fromUtf8("    Vs   Is(A)  spire  Ø mm   #pass     mt     gr    ohm"));
+}
+
+void ReportFills::fillingTwiceGivesTheSameMemos() {
+    FakeMainWindow main;
+    main.MainsWorkedExample();
+    FillMainsReport(&main);
+    const QString in = ReportText(&main, "Form4", "QRMEMOSECIN");
+    const QString out = ReportText(&main, "Form4", "QRMEMOSECOUT");
+    FillMainsReport(&main);
+    QCOMPARE(ReportText(&main, "Form4", "QRMEMOSECIN"), in);
+    QCOMPARE(ReportText(&main, "Form4", "QRMEMOSECOUT"), out);
+    QCOMPARE(out.count('\n'), 1);
+}
+
+void ReportFills::activeReportFollowsPage() {
+    FakeMainWindow main;
+    main.FerriteWorkedExample();
+    main.MainsWorkedExample();
+    main.Set("IFREQ", "7");
+    // The manual page fills nothing: every value keeps its design text.
+    main.SetPage(3);
+    FillActiveReport(&main);
+    QCOMPARE(ReportText(&main, "Form2", "QRIFREQ"), QString("QRIFREQ"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFIP"), QString("QRTFIP"));
+    QCOMPARE(ReportText(&main, "Form4", "QRTAIP"), QString("QRTAIP"));
+    // Each page fills its own report only.
+    main.SetPage(1);
+    FillActiveReport(&main);
+    QCOMPARE(ReportText(&main, "Form3", "QRTFIP"), Regional("1.600 A"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIFREQ"), QString("QRIFREQ"));
+    QCOMPARE(ReportText(&main, "Form4", "QRTAIP"), QString("QRTAIP"));
+    main.SetPage(2);
+    FillActiveReport(&main);
+    QCOMPARE(ReportText(&main, "Form4", "QRTAIP"), Regional("0.104 A"));
+    main.SetPage(0);
+    FillActiveReport(&main);
+    QCOMPARE(ReportText(&main, "Form2", "QRIFREQ"), QString("7 KHz"));
+    QCOMPARE(ReportText(&main, "Form2", "QRITIPOCALC"), QString("Calcolo Induttori"));
+    QCOMPARE(ReportText(&main, "Form3", "QRITIPOCALC"),
+             QString("Calcolo trasformatori in ferrite"));
+    QCOMPARE(ReportText(&main, "Form4", "QRITIPOCALC"),
+             QString("Calcolo trasformatori di alimentazione"));
+    QCOMPARE(ReportText(&main, "Form4", "QRLabel1"), QString("CALCOLI   MAGNETICI"));
+}
+
+QTEST_MAIN(ReportFills)
+#include "test_report_fills.moc"
