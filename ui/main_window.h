@@ -1,12 +1,52 @@
-// TForm1: the main window of Velkor.
+// TForm1: the main window of Velkor. Four pages of fields (inductors, ferrite transformer,
+// mains transformer, manual) and a bottom bar with the print commands, the hints switch and
+// the exit button. All of the program's state lives in the window's controls and in
+// `secondaries_`.
 #pragma once
 
+#include "mains_design.h"
+#include "page.h"
+
 #include <QWidget>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QTabWidget;
+
+namespace velkor::ui {
+class WidgetPage;
+}
 
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The calculations' view of this window's fields.
+    velkor::Page& Fields();
+    const velkor::SecondaryTable& Secondaries() const { return secondaries_; }
+
+    // Runs a handler on the fields; an arithmetic fault or an unreadable spin value shows the
+    // general error box and leaves the window usable.
+    void Run(const std::function<void(velkor::Page&)>& handler);
+
+    void FormCreate();
+    void CBHINTSClick();
+    void SBEXITClick();
+
+private:
+    void BuildFrame();
+    void BuildBottomBar();
+    void BindHandlers();
+    void ShowGeneralError(const QString& text);
+
+    std::unique_ptr<velkor::ui::WidgetPage> page_;
+    velkor::SecondaryTable secondaries_;
+    QTabWidget* pageControl1_ = nullptr;
+    QTabWidget* pageControl2_ = nullptr;
+    QCheckBox* hints_ = nullptr;
 };
 
 // Creates the main window, then the three hidden report forms; returns the main window.

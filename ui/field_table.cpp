@@ -1,0 +1,261 @@
+#include "field_table.h"
+
+#include "picture.h"
+#include "regional.h"
+#include "superspin.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace velkor::ui {
+
+namespace {
+
+// The light grey-blue that reads as the system's "inactive caption text" tint of results.
+constexpr QColor kInactiveCaptionText(216, 228, 248);
+
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// Hints are kept in a property so that the hints switch can take them off and put them back.
+void SetHint(QWidget* widget, const char* hint) {
+    if (*hint == '\0')
+        return;
+    widget->setProperty("velkorHint", Utf8(hint));
+    widget->setToolTip(Utf8(hint));
+}
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+}
+
+QToolButton* MakeToolButton(QWidget* parent, const char* icon) {
+    auto* button = new QToolButton(parent);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(QIcon(QStringLiteral(":/pictures/") + Utf8(icon)));
+    button->setIconSize(QSize(16, 16));
+    return button;
+}
+
+QComboBox* MakeList(QWidget* parent, const Item& item, bool editable) {
+    auto* list = new QComboBox(parent);
+    list->setEditable(editable);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(Utf8(item.text).split('|'));
+    list->setCurrentIndex(item.index);
+    if (editable) {
+        // A typed text leaves the list without a selected position, as a picked item sets one.
+        QObject::connect(list->lineEdit(), &QLineEdit::textEdited, list,
+                         [list] { list->setProperty("velkorTyped", true); });
+        QObject::connect(list, &QComboBox::activated, list,
+                         [list] { list->setProperty("velkorTyped", false); });
+    }
+    return list;
+}
+
+QTableWidget* MakeGrid(QWidget* parent, const Item& item) {
+    const int columns = item.index / 100;
+    const int rows = item.index % 100;
+    auto* grid = new QTableWidget(rows, columns, parent);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setWordWrap(false);
+    const int rowHeight = (item.h - 2) / rows;
+    const int columnWidth = (item.w - 2) / columns;
+    grid->verticalHeader()->setMinimumSectionSize(8);
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid->horizontalHeader()->setDefaultSectionSize(columnWidth);
+    const QColor headerColour = QApplication::palette().color(QPalette::Button);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            auto* cell = new QTableWidgetItem();
+            if (row == 0) {
+                // The fixed header row: not editable, in the button colour.
+                cell->setFlags(Qt::ItemIsEnabled);
+                cell->setBackground(headerColour);
+            }
+            grid->setItem(row, column, cell);
+        }
+    }
+    return grid;
+}
+
+QWidget* MakeItem(QWidget* parent, const Item& item) {
+    switch (item.kind) {
+    case Kind::Group:
+        return new QGroupBox(Utf8(item.text), parent);
+    case Kind::Label:
+        return new QLabel(Utf8(item.text), parent);
+    case Kind::Edit:
+    case Kind::SpinField:
+        return new QLineEdit(Utf8(item.text), parent);
+    case Kind::Result: {
+        auto* edit = new QLineEdit(Utf8(item.text), parent);
+        edit->setReadOnly(true);
+        return edit;
+    }
+    case Kind::UnitList:
+        return MakeList(parent, item, true);
+    case Kind::PickList:
+        return MakeList(parent, item, false);
+    case Kind::CalcButton:
+        return MakeToolButton(parent, "btn_calc.svg");
+    case Kind::PassButton:
+        return MakeToolButton(parent, "btn_transfer.svg");
+    case Kind::ClearButton:
+        return MakeToolButton(parent, "btn_clear.svg");
+    case Kind::WideButton: {
+        auto* button = new QToolButton(parent);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setText(Utf8(item.text));
+        return button;
+    }
+    case Kind::Radio: {
+        auto* radio = new QRadioButton(Utf8(item.text), parent);
+        radio->setChecked(item.index == 1);
+        return radio;
+    }
+    case Kind::Check: {
+        auto* check = new QCheckBox(Utf8(item.text), parent);
+        check->setChecked(item.index == 1);
+        return check;
+    }
+    case Kind::Grid:
+        return MakeGrid(parent, item);
+    case Kind::Picture:
+        return new Picture(Utf8(item.text), parent);
+    }
+    return nullptr;
+}
+
+const Spin* FindSpin(std::span<const Spin> spins, const char* name) {
+    for (const Spin& spin : spins)
+        if (qstrcmp(spin.name, name) == 0)
+            return &spin;
+    return nullptr;
+}
+
+QWidget* MakeSpin(QWidget* parent, const Spin& settings) {
+    auto* spin = new SuperSpin(parent);
+    // Decimals first, so that the value is formatted with them; the upper limit before the
+    // lower one, since a lower limit above the upper one is refused.
+    spin->SetDecimals(settings.decimals);
+    spin->SetMaxValue(settings.maxValue);
+    spin->SetMinValue(settings.minValue);
+    spin->SetIncrement(settings.increment);
+    spin->SetValue(settings.value);
+    return spin;
+}
+
+// The unit label of a field; the one of EDRESRAME keeps the name the calculations use.
+QString UnitName(const char* field) {
+    if (qstrcmp(field, "EDRESRAME") == 0)
+        return QStringLiteral("Label66");
+    return QStringLiteral("Unit") + Utf8(field);
+}
+
+} // namespace
+
+QColor ToQColor(Colour colour) {
+    const QPalette palette = QApplication::palette();
+    switch (colour.role) {
+    case Colour::Role::Rgb:
+        return QColor(colour.r, colour.g, colour.b);
+    case Colour::Role::Window:
+        return palette.color(QPalette::Base);
+    case Colour::Role::WindowText:
+        return palette.color(QPalette::Text);
+    case Colour::Role::InactiveCaptionText:
+        return kInactiveCaptionText;
+    case Colour::Role::InfoBackground:
+        return palette.color(QPalette::ToolTipBase);
+    case Colour::Role::ButtonFace:
+        return palette.color(QPalette::Button);
+    }
+    return {};
+}
+
+QWidget* FindContainer(QWidget* root, const char* name) {
+    if (root->objectName() == QLatin1String(name))
+        return root;
+    auto* found = root->findChild<QWidget*>(QLatin1String(name));
+    return found ? found : root;
+}
+
+void BuildItems(QWidget* root, std::span<const Item> items) {
+    for (const Item& item : items) {
+        QWidget* parent = FindContainer(root, item.parent);
+        QWidget* widget = MakeItem(parent, item);
+        widget->setObjectName(QLatin1String(item.name));
+        widget->setGeometry(item.x, item.y, item.w, item.h);
+        SetHint(widget, item.hint);
+    }
+}
+
+void BuildFields(QWidget* root, std::span<const Field> fields, Colour resultTint,
+                 std::span<const Spin> spins) {
+    for (const Field& field : fields) {
+        QWidget* parent = FindContainer(root, field.parent);
+        int x = field.x;
+        if (field.labelWidth > 0) {
+            auto* label = new QLabel(Utf8(field.label), parent);
+            label->setObjectName(QStringLiteral("Label") + QLatin1String(field.name));
+            label->setGeometry(x, field.y, field.labelWidth, kRowHeight);
+            x += field.labelWidth;
+        }
+        QWidget* widget = nullptr;
+        if (field.kind == Kind::SpinField) {
+            const Spin* settings = FindSpin(spins, field.name);
+            Q_ASSERT(settings);
+            widget = settings ? MakeSpin(parent, *settings) : new QLineEdit(parent);
+        } else {
+            auto* edit = new QLineEdit(Utf8(field.text), parent);
+            if (field.kind == Kind::Result) {
+                edit->setReadOnly(true);
+                SetBackground(edit, ToQColor(resultTint));
+            }
+            widget = edit;
+        }
+        widget->setObjectName(QLatin1String(field.name));
+        widget->setGeometry(x, field.y, field.fieldWidth, kRowHeight);
+        SetHint(widget, field.hint);
+        x += field.fieldWidth;
+        if (*field.unit != '\0') {
+            auto* unit = new QLabel(Utf8(field.unit), parent);
+            unit->setObjectName(UnitName(field.name));
+            // Label66 is rewritten with the wire diameter ("ohm ( 0.14 mm)"): room for it.
+            const int width = unit->objectName() == QLatin1String("Label66")
+                                  ? 120
+                                  : unit->fontMetrics().horizontalAdvance(unit->text()) + 8;
+            unit->setGeometry(x + 4, field.y, width, kRowHeight);
+        }
+    }
+}
+
+void ApplyTints(QWidget* root, std::span<const Tint> tints) {
+    for (const Tint& tint : tints)
+        if (auto* widget = root->findChild<QWidget*>(QLatin1String(tint.name)))
+            SetBackground(widget, ToQColor(tint.colour));
+}
+
+QString RegionalDecimal(QString text) {
+    return text.replace(',', QString::fromStdString(RegionalSeparators().decimal));
+}
+
+} // namespace velkor::ui

@@ -1,0 +1,148 @@
+// Page 1, " Trasformatori ferrite ": the spin fields of the design data, the core data with the
+// winding picture, and the results of the primary and the secondary.
+#include "field_table.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QPalette>
+
+namespace velkor::ui {
+
+namespace {
+
+constexpr Colour kGreen = Colour::Rgb(0, 128, 0);
+constexpr Colour kNavy = Colour::Rgb(0, 0, 128);
+
+constexpr Item kGroups[] = {
+    {Kind::Group, "GroupBox1", "TabSheet1", 4, 4, 246, 228, " Dati principali trasformatore  "},
+    {Kind::Group, "GroupBox2", "TabSheet1", 254, 4, 426, 228, " Dati nucleo "},
+    {Kind::Group, "GroupBox3", "TabSheet1", 4, 236, 676, 180, " Parametri trasformatore "},
+    {Kind::Group, "GroupBox4", "GroupBox3", 8, 48, 326, 124, " Primario "},
+    {Kind::Group, "GroupBox5", "GroupBox3", 342, 48, 326, 124, " Secondario "},
+    {Kind::Picture, "Image2", "GroupBox2", 150, 28, 88, 105, "image2_transformers.svg"},
+    {Kind::Label, "Label107", "GroupBox2", 134, 140, 120, 17, "Configurazione FlyBack"},
+    {Kind::WideButton, "SBCALC", "TabSheet1", 292, 424, 100, 26, "Calcola"},
+};
+
+// Defaults, limits (both 0 = none), increment (the step of the arrows) and decimals.
+constexpr Spin kSpins[] = {
+    {"VPMIN", 10.0L, 1, 1000, 0.5L, 1},  // V
+    {"VPMAX", 13.9L, 1, 1000, 0.5L, 1},  // V
+    {"FREQ", 20000, 0, 0, 1, 0},         // Hz
+    {"FATTF", 4, 1, 10, 1, 0},           // form factor
+    {"VSPP", 600.0L, 1, 50000, 0.5L, 1}, // V peak to peak
+    {"PSEC", 8, 0.5L, 10000, 1, -1},     // W
+    {"DCMQ", 4.9338L, 1, 10, 1, -1},     // A/mm²
+    {"BSAT", 4100, 1, 100000, 1, -1},    // gauss
+    {"AL", 2800, 0, 0, 1, -1},           // nH per turn²
+    {"AE", 52, 0, 0, 1, -1},             // mm²
+    {"AC", 30, 0, 0, 1, -1},             // mm²
+    {"PUN", 48.79L, 1, 100, 1, -1},      // %
+    {"ETA", 50, 1, 100, 1, -1},          // %
+};
+
+constexpr Field kFields[] = {
+    {Kind::SpinField, "VPMIN", "GroupBox1", 10, 24, 140, 86, "VPmin (Volt)", "", "",
+     "Tensione continua Minima di alimentazione primario"},
+    {Kind::SpinField, "VPMAX", "GroupBox1", 10, 53, 140, 86, "VPmax (Volt)", "", "",
+     "Tensione continua Massima di alimentazione primario"},
+    {Kind::SpinField, "FREQ", "GroupBox1", 10, 82, 140, 86, "Frequenza (Hz)", "", "",
+     "Frequenza di lavoro in Hz"},
+    {Kind::SpinField, "FATTF", "GroupBox1", 10, 111, 140, 86, "Fatt. Forma", "", "",
+     "Fattore di Forma : Forward=2  Half-Bridge=4  Sinusoide=4.44"},
+    {Kind::SpinField, "VSPP", "GroupBox1", 10, 140, 140, 86, "VSpp (Volt)", "", "",
+     "Tensione picco-picco secondario"},
+    {Kind::SpinField, "PSEC", "GroupBox1", 10, 169, 140, 86, "PS (Watt)", "", "",
+     "Potenza richiesta al secondario"},
+    {Kind::SpinField, "DCMQ", "GroupBox1", 10, 198, 140, 86, "Densità di corrente (A/mm²)", "", "",
+     "Densità di corrente per mm^2 - da 2 a 8 A/mm^2 - Maggiore la densità, minori le dim. "
+     "del nucleo e del filo, maggiori le perdite  e quindi la dissipazione termica"},
+
+    {Kind::Edit, "Edit1", "GroupBox2", 8, 24, 68, 62, "Core", "", "EC52",
+     "Tipo di corpo magnetico ( EC52, RM8...) - solo documentaristico"},
+    {Kind::Edit, "Edit2", "GroupBox2", 8, 64, 68, 62, "Materiale", "", "3C8",
+     "Materiale corpo magnetico (3E8, N30...) - solo documentaristico"},
+    {Kind::SpinField, "BSAT", "GroupBox2", 8, 104, 68, 62, "Bsat (Gauss)", "", "",
+     "Saturazione del core ( fornito dal costruttore)"},
+    {Kind::SpinField, "AL", "GroupBox2", 8, 144, 68, 62, "Al (nH/N²)", "", "",
+     "Coeff. di induzione per spira al quadrato ( fornito dal costruttore)"},
+    {Kind::SpinField, "AE", "GroupBox2", 8, 184, 68, 62, "Ae (mm²)", "", "",
+     "Area effettiva del nucleo ferromagnetico ( fornito dal costruttore)"},
+    {Kind::SpinField, "AC", "GroupBox2", 250, 24, 108, 62, "Ac (mm²)", "", "",
+     "Area finestra utile per l'avvolgimento ( fornito dal costruttore)"},
+    {Kind::SpinField, "PUN", "GroupBox2", 250, 64, 108, 62, "% utilizzo nucleo", "", "",
+     "Per evitare la saturazione. Consigliato dal 50 al 70 %"},
+    {Kind::SpinField, "ETA", "GroupBox2", 250, 104, 108, 62, "% rendimento stimato", "", "",
+     "Rendimento stimato del trasformatore - da 50% a 80% consigliato - dipende dalla "
+     "costruzione e dal fattore di forma"},
+    {Kind::Result, "AEAC", "GroupBox2", 250, 144, 108, 62, "AeAc (cm^4)", "", "",
+     "Prodotto AeAc introdotti. Viene calcolato e verificato sul valore minimo."},
+    {Kind::Result, "BMAX", "GroupBox2", 250, 184, 108, 62, "Bmax (Gauss)", "", "",
+     "Flusso max applicato al nucleo ed utilizzato nei calcoli al posto di Bsat - Calcolato"},
+
+    {Kind::Result, "AEACMIN", "GroupBox3", 16, 20, 116, 80, "AeAc minima (cm^4)", "", "",
+     "Prodotto  AeAc minimo per i dati forniti - Calcolato"},
+    {Kind::Result, "BMAXEFF", "GroupBox3", 350, 20, 130, 80, "Bmax effettiva (Gauss)", "", "",
+     "Flusso massimo calcolato sulla corrente max di primario. - Calcolato"},
+
+    {Kind::Result, "IPRIM", "GroupBox4", 8, 24, 92, 60, "IP ( Ampere)", "", "", ""},
+    {Kind::Result, "IPPEEK", "GroupBox4", 8, 58, 92, 60, "IPpeek", "", "",
+     "Corrente di picco sul primario"},
+    {Kind::Result, "DFP", "GroupBox4", 8, 92, 92, 60, "Diametro filo (mm)", "", "", ""},
+    {Kind::Result, "NSP", "GroupBox4", 170, 24, 84, 66, "Numero spire", "", "",
+     "Numero spire del primario. Se il pilotaggio è in push-pull, questo campo indica il "
+     "numero spire di mezzo avvolgimento."},
+    {Kind::Result, "LPRIM", "GroupBox4", 170, 58, 84, 66, "L ( µH )", "", "", ""},
+    {Kind::Result, "XLPRIM", "GroupBox4", 170, 92, 84, 66, "XL = Z  (ohm )", "", "", ""},
+
+    {Kind::Result, "ISEC", "GroupBox5", 8, 24, 92, 60, "IS (Ampere)", "", "", ""},
+    {Kind::Result, "DFS", "GroupBox5", 8, 58, 92, 60, "Diametro filo (mm)", "", "", ""},
+    {Kind::Result, "VSRMS", "GroupBox5", 8, 92, 92, 60, "VSrms (Volt)", "", "", ""},
+    {Kind::Result, "NSS", "GroupBox5", 170, 24, 84, 66, "Numero spire", "", "", ""},
+    {Kind::Result, "LSEC", "GroupBox5", 170, 58, 84, 66, "L ( µH )", "", "", ""},
+    {Kind::Result, "XLSEC", "GroupBox5", 170, 92, 84, 66, "XL = Z (ohm)", "", "", ""},
+};
+
+constexpr Tint kTints[] = {
+    {"Edit1", Colour::System(Colour::Role::InfoBackground)},
+    {"Edit2", Colour::System(Colour::Role::InfoBackground)},
+};
+
+// Group captions: navy bold, the primary and secondary sub-groups green.
+void StyleCaption(QWidget* page, const char* name, Colour colour) {
+    auto* group = page->findChild<QGroupBox*>(QLatin1String(name));
+    if (!group)
+        return;
+    QFont font = group->font();
+    font.setBold(true);
+    group->setFont(font);
+    QPalette palette = group->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(colour));
+    group->setPalette(palette);
+    // The controls inside keep the regular weight and the window-text colour.
+    for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QGroupBox*>(child))
+            continue;
+        QFont childFont = child->font();
+        childFont.setBold(false);
+        child->setFont(childFont);
+        QPalette childPalette = child->palette();
+        childPalette.setColor(QPalette::WindowText, ToQColor(kSystemWindowText));
+        child->setPalette(childPalette);
+    }
+}
+
+} // namespace
+
+void BuildFerritePage(QWidget* page) {
+    BuildItems(page, kGroups);
+    BuildFields(page, kFields, kFerriteTint, kSpins);
+    ApplyTints(page, kTints);
+    StyleCaption(page, "GroupBox1", kNavy);
+    StyleCaption(page, "GroupBox2", kNavy);
+    StyleCaption(page, "GroupBox3", kNavy);
+    StyleCaption(page, "GroupBox4", kGreen);
+    StyleCaption(page, "GroupBox5", kGreen);
+}
+
+} // namespace velkor::ui

@@ -1,0 +1,23 @@
+// A picture of the window: an SVG from the program's resources drawn to the widget's size,
+// crisp at any scale. A missing file draws nothing.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace velkor::ui {
+
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    explicit Picture(const QString& file, QWidget* parent = nullptr);
+    const QString& File() const { return file_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString file_; // ":/pictures/<name>.svg"
+};
+
+} // namespace velkor::ui

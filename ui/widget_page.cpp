@@ -1,0 +1,158 @@
+#include "widget_page.h"
+
+#include "field_table.h"
+#include "regional.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTableWidget>
+#include <QTextEdit>
+
+namespace velkor::ui {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+WidgetPage::WidgetPage(QWidget* root) : root_(root), locale_(RegionalSeparators()) {}
+
+QWidget* WidgetPage::Find(std::string_view name) const {
+    auto* widget = root_->findChild<QWidget*>(ToQString(name));
+    if (!widget)
+        qWarning("WidgetPage: no control named %s", ToQString(name).toUtf8().constData());
+    return widget;
+}
+
+std::string WidgetPage::Text(std::string_view name) const {
+    QWidget* widget = Find(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text().toStdString();
+    if (auto* list = qobject_cast<QComboBox*>(widget))
+        return list->currentText().toStdString();
+    if (auto* view = qobject_cast<QTextEdit*>(widget))
+        return view->toPlainText().toStdString();
+    return {};
+}
+
+void WidgetPage::SetText(std::string_view name, std::string_view text) {
+    QWidget* widget = Find(name);
+    const QString value = ToQString(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(value);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(value);
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        // A text that names an item selects it; any other text stands without a selection.
+        const int item = list->findText(value, Qt::MatchExactly);
+        if (item >= 0 || !list->isEditable()) {
+            list->setCurrentIndex(item);
+            list->setProperty("velkorTyped", false);
+        } else {
+            list->setEditText(value);
+            list->setProperty("velkorTyped", true);
+        }
+    } else if (auto* view = qobject_cast<QTextEdit*>(widget)) {
+        view->setPlainText(value);
+    }
+}
+
+int WidgetPage::ItemIndex(std::string_view name) const {
+    auto* list = qobject_cast<QComboBox*>(Find(name));
+    if (!list)
+        return -1;
+    // A text typed into an editable list leaves it without a selected position.
+    if (list->isEditable() && list->property("velkorTyped").toBool())
+        return -1;
+    return list->currentIndex();
+}
+
+void WidgetPage::SetItemIndex(std::string_view name, int index) {
+    auto* list = qobject_cast<QComboBox*>(Find(name));
+    if (!list)
+        return;
+    // A position the list lacks leaves it without a selection.
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+    list->setProperty("velkorTyped", false);
+}
+
+bool WidgetPage::Checked(std::string_view name) const {
+    auto* button = qobject_cast<QAbstractButton*>(Find(name));
+    return button && button->isChecked();
+}
+
+void WidgetPage::SetBackground(std::string_view name, Colour colour) {
+    if (QWidget* widget = Find(name))
+        SetPaletteColour(widget, QPalette::Base, ToQColor(colour));
+}
+
+void WidgetPage::SetTextColour(std::string_view name, Colour colour) {
+    if (QWidget* widget = Find(name)) {
+        SetPaletteColour(widget, QPalette::Text, ToQColor(colour));
+        SetPaletteColour(widget, QPalette::WindowText, ToQColor(colour));
+    }
+}
+
+void WidgetPage::SetBold(std::string_view name, bool bold) {
+    if (QWidget* widget = Find(name)) {
+        QFont font = widget->font();
+        font.setBold(bold);
+        widget->setFont(font);
+    }
+}
+
+void WidgetPage::SetReadOnly(std::string_view name, bool readOnly) {
+    if (auto* edit = qobject_cast<QLineEdit*>(Find(name)))
+        edit->setReadOnly(readOnly);
+}
+
+void WidgetPage::SetVisible(std::string_view name, bool visible) {
+    if (QWidget* widget = Find(name))
+        widget->setVisible(visible);
+}
+
+std::string WidgetPage::Cell(std::string_view grid, int column, int row) const {
+    auto* table = qobject_cast<QTableWidget*>(Find(grid));
+    if (!table)
+        return {};
+    const QTableWidgetItem* cell = table->item(row, column);
+    return cell ? cell->text().toStdString() : std::string();
+}
+
+void WidgetPage::SetCell(std::string_view grid, int column, int row, std::string_view text) {
+    auto* table = qobject_cast<QTableWidget*>(Find(grid));
+    if (!table || row < 0 || column < 0 || row >= table->rowCount() ||
+        column >= table->columnCount())
+        return;
+    QTableWidgetItem* cell = table->item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem();
+        table->setItem(row, column, cell);
+    }
+    cell->setText(ToQString(text));
+}
+
+void WidgetPage::ShowErrorBox(std::string_view title, std::string_view text) {
+    ShowCriticalBox(root_, ToQString(title), ToQString(text));
+}
+
+void ShowCriticalBox(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace velkor::ui

@@ -1,0 +1,43 @@
+// WidgetPage: the calculations' view of the main window. Implements velkor::Page over the
+// window's widgets, found by objectName (the component name).
+#pragma once
+
+#include "page.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace velkor::ui {
+
+class WidgetPage : public Page {
+public:
+    // `root` is the main window; every named control inside it is reachable.
+    explicit WidgetPage(QWidget* root);
+
+    const NumberLocale& Locale() const override { return locale_; }
+    std::string Text(std::string_view name) const override;
+    void SetText(std::string_view name, std::string_view text) override;
+    int ItemIndex(std::string_view name) const override;
+    void SetItemIndex(std::string_view name, int index) override;
+    bool Checked(std::string_view name) const override;
+    void SetBackground(std::string_view name, Colour colour) override;
+    void SetTextColour(std::string_view name, Colour colour) override;
+    void SetBold(std::string_view name, bool bold) override;
+    void SetReadOnly(std::string_view name, bool readOnly) override;
+    void SetVisible(std::string_view name, bool visible) override;
+    std::string Cell(std::string_view grid, int column, int row) const override;
+    void SetCell(std::string_view grid, int column, int row, std::string_view text) override;
+    void ShowErrorBox(std::string_view title, std::string_view text) override;
+
+private:
+    QWidget* Find(std::string_view name) const;
+
+    QWidget* root_;
+    NumberLocale locale_;
+};
+
+// A modal error box: error icon, `title`, `text` and one OK button; returns when it closes.
+void ShowCriticalBox(QWidget* parent, const QString& title, const QString& text);
+
+} // namespace velkor::ui
