@@ -17,8 +17,7 @@ struct Row {
 void AddColumn(LayoutBuilder& layout, double captionLeft, double valueLeft,
                std::initializer_list<Row> rows) {
     for (const Row& row : rows) {
-        layout.Caption(captionLeft, row.top, row.caption);
-        layout.Value(row.value, valueLeft, row.top);
+        layout.Row(captionLeft, row.top, row.caption, valueLeft, row.value);
     }
 }
 

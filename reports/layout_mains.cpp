@@ -20,8 +20,7 @@ struct Row {
 
 void AddRows(LayoutBuilder& layout, std::initializer_list<Row> rows) {
     for (const Row& row : rows) {
-        layout.Caption(U(row.captionLeft), U(row.top), row.caption);
-        layout.Value(row.value, U(row.valueLeft), U(row.top));
+        layout.Row(U(row.captionLeft), U(row.top), row.caption, U(row.valueLeft), row.value);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QScreen>
 
 namespace velkor::reports {
 
@@ -131,6 +132,11 @@ void TQuickRep::Preview(QWidget* parent) {
     printer_->setPageLayout(PageLayout());
     QPrintPreviewDialog dialog(printer_.get(), parent);
     dialog.setWindowModality(Qt::ApplicationModal);
+    // Room for the whole width of the page at 100 %, within the screen.
+    QSize size(900, 1000); // pixels
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize());
+    dialog.resize(size);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { RenderPages(*printer); });
     // Zoom 100 %.

@@ -59,8 +59,20 @@ QRLabel::QRLabel(QObject* report, const QString& name, QRectF rect, QFont font, 
     text_ = text;
 }
 
+QFont QRLabel::PrintedFont(QPaintDevice* device) const {
+    if (fitWidth_ <= 0 || text_.isEmpty())
+        return font_;
+    const double natural =
+        QFontMetricsF(font_, device).horizontalAdvance(text_) / (device->logicalDpiX() / 25.4);
+    if (natural <= fitWidth_)
+        return font_;
+    QFont narrowed = font_;
+    narrowed.setStretch(std::max(50, static_cast<int>(100 * fitWidth_ / natural)));
+    return narrowed;
+}
+
 QRectF QRLabel::PrintedRect(QPaintDevice* device) const {
-    const QFontMetricsF metrics(font_, device);
+    const QFontMetricsF metrics(PrintedFont(device), device);
     const double dotsPerMm = device->logicalDpiX() / 25.4;
     const double width = metrics.horizontalAdvance(text_) / dotsPerMm;       // mm
     const double height = metrics.height() / (device->logicalDpiY() / 25.4); // mm
@@ -74,7 +86,7 @@ void QRLabel::Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& 
     if (text_.isEmpty())
         return;
     const QRectF printed = PrintedRect(device);
-    DrawLine(painter, device, scale, font_, printed.left(), printed.top(), text_);
+    DrawLine(painter, device, scale, PrintedFont(device), printed.left(), printed.top(), text_);
 }
 
 QRMemo::QRMemo(QObject* report, const QString& name, QRectF rect, QFont font)

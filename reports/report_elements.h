@@ -60,13 +60,19 @@ public:
 
     QFont Font() const { return font_; }
     Align Alignment() const { return align_; }
+    // Narrows the font (never below half its width) so that the text ends within `width`
+    // mm of its left edge; a caption thus never runs into the value beside it.
+    void SetFitWidth(double width) { fitWidth_ = width; }
     // The text's rectangle as printed on the device, mm (the label sizes itself to its text).
     QRectF PrintedRect(QPaintDevice* device) const;
     void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const override;
 
 private:
+    QFont PrintedFont(QPaintDevice* device) const;
+
     QFont font_;
     Align align_;
+    double fitWidth_ = 0; // mm, 0 for none
 };
 
 // Lines of monospaced text, clipped to the memo's rectangle.

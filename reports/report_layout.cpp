@@ -30,6 +30,13 @@ QRLabel* LayoutBuilder::NamedCaption(const QString& name, double left, double to
                        ReportFont("Times New Roman", 12, bold), text);
 }
 
+QRLabel* LayoutBuilder::Row(double captionLeft, double top, const QString& caption,
+                            double valueLeft, const QString& value) {
+    const double gap = 1.0; // mm between a caption and its value
+    Caption(captionLeft, top, caption)->SetFitWidth(valueLeft - captionLeft - gap);
+    return Value(value, valueLeft, top);
+}
+
 QRLabel* LayoutBuilder::Value(const QString& name, double left, double top) {
     return NamedCaption(name, left, top, name, true);
 }

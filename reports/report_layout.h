@@ -17,6 +17,9 @@ public:
     // A caption with its own component name.
     QRLabel* NamedCaption(const QString& name, double left, double top, const QString& text,
                           bool bold = false);
+    // A caption with a value label beside it at `valueLeft`: the caption ends before it.
+    QRLabel* Row(double captionLeft, double top, const QString& caption, double valueLeft,
+                 const QString& value);
     // A value label, Times New Roman 12 pt bold; its design text is its own name.
     QRLabel* Value(const QString& name, double left, double top);
     // A rectangle outline; named QRShape<n> with the next free number unless named.
