@@ -6,6 +6,7 @@
 #include "ferrite.h"
 #include "field_table.h"
 #include "mains_secondaries.h"
+#include "manual_loader.h"
 #include "report_commands.h"
 #include "report_forms.h"
 #include "resonance.h"
@@ -266,10 +267,8 @@ void TForm1::FormCreate() {
     WriteHeader(findChild<QTableWidget*>("SGTAINSEC"), kInputHeader);
     WriteHeader(findChild<QTableWidget*>("SGTAOUTSEC"), kOutputHeader);
     // 6. The manual. REDIT1 keeps "File VELKOR_DOC.RTF non trovato." when it cannot be read.
-    if (auto* manual = findChild<QTextEdit*>("REDIT1")) {
-        // Manual loader: velkor::LoadManual(manual) is called here.
-        (void)manual;
-    }
+    if (auto* manual = findChild<QTextEdit*>("REDIT1"))
+        velkor::LoadManual(manual);
 }
 
 void TForm1::Run(const std::function<void(velkor::Page&)>& handler) {

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPalette>
 
 namespace velkor::ui {
@@ -19,8 +20,8 @@ constexpr Item kGroups[] = {
     {Kind::Group, "GroupBox3", "TabSheet1", 4, 236, 676, 180, " Parametri trasformatore "},
     {Kind::Group, "GroupBox4", "GroupBox3", 8, 48, 326, 124, " Primario "},
     {Kind::Group, "GroupBox5", "GroupBox3", 342, 48, 326, 124, " Secondario "},
-    {Kind::Picture, "Image2", "GroupBox2", 150, 28, 88, 105, "image2_transformers.svg"},
-    {Kind::Label, "Label107", "GroupBox2", 134, 140, 120, 17, "Configurazione FlyBack"},
+    {Kind::Picture, "Image2", "GroupBox2", 147, 36, 88, 105, "image2_transformers.svg"},
+    {Kind::Label, "Label107", "GroupBox2", 136, 146, 110, 30, "Configurazione FlyBack"},
     {Kind::WideButton, "SBCALC", "TabSheet1", 292, 424, 100, 26, "Calcola"},
 };
 
@@ -58,26 +59,26 @@ constexpr Field kFields[] = {
      "Densità di corrente per mm^2 - da 2 a 8 A/mm^2 - Maggiore la densità, minori le dim. "
      "del nucleo e del filo, maggiori le perdite  e quindi la dissipazione termica"},
 
-    {Kind::Edit, "Edit1", "GroupBox2", 8, 24, 68, 62, "Core", "", "EC52",
+    {Kind::Edit, "Edit1", "GroupBox2", 8, 24, 66, 58, "Core", "", "EC52",
      "Tipo di corpo magnetico ( EC52, RM8...) - solo documentaristico"},
-    {Kind::Edit, "Edit2", "GroupBox2", 8, 64, 68, 62, "Materiale", "", "3C8",
+    {Kind::Edit, "Edit2", "GroupBox2", 8, 64, 66, 58, "Materiale", "", "3C8",
      "Materiale corpo magnetico (3E8, N30...) - solo documentaristico"},
-    {Kind::SpinField, "BSAT", "GroupBox2", 8, 104, 68, 62, "Bsat (Gauss)", "", "",
+    {Kind::SpinField, "BSAT", "GroupBox2", 8, 104, 66, 58, "Bsat (Gauss)", "", "",
      "Saturazione del core ( fornito dal costruttore)"},
-    {Kind::SpinField, "AL", "GroupBox2", 8, 144, 68, 62, "Al (nH/N²)", "", "",
+    {Kind::SpinField, "AL", "GroupBox2", 8, 144, 66, 58, "Al (nH/N²)", "", "",
      "Coeff. di induzione per spira al quadrato ( fornito dal costruttore)"},
-    {Kind::SpinField, "AE", "GroupBox2", 8, 184, 68, 62, "Ae (mm²)", "", "",
+    {Kind::SpinField, "AE", "GroupBox2", 8, 184, 66, 58, "Ae (mm²)", "", "",
      "Area effettiva del nucleo ferromagnetico ( fornito dal costruttore)"},
-    {Kind::SpinField, "AC", "GroupBox2", 250, 24, 108, 62, "Ac (mm²)", "", "",
+    {Kind::SpinField, "AC", "GroupBox2", 250, 24, 110, 60, "Ac (mm²)", "", "",
      "Area finestra utile per l'avvolgimento ( fornito dal costruttore)"},
-    {Kind::SpinField, "PUN", "GroupBox2", 250, 64, 108, 62, "% utilizzo nucleo", "", "",
+    {Kind::SpinField, "PUN", "GroupBox2", 250, 64, 110, 60, "% utilizzo nucleo", "", "",
      "Per evitare la saturazione. Consigliato dal 50 al 70 %"},
-    {Kind::SpinField, "ETA", "GroupBox2", 250, 104, 108, 62, "% rendimento stimato", "", "",
+    {Kind::SpinField, "ETA", "GroupBox2", 250, 104, 110, 60, "% rendimento stimato", "", "",
      "Rendimento stimato del trasformatore - da 50% a 80% consigliato - dipende dalla "
      "costruzione e dal fattore di forma"},
-    {Kind::Result, "AEAC", "GroupBox2", 250, 144, 108, 62, "AeAc (cm^4)", "", "",
+    {Kind::Result, "AEAC", "GroupBox2", 250, 144, 110, 60, "AeAc (cm^4)", "", "",
      "Prodotto AeAc introdotti. Viene calcolato e verificato sul valore minimo."},
-    {Kind::Result, "BMAX", "GroupBox2", 250, 184, 108, 62, "Bmax (Gauss)", "", "",
+    {Kind::Result, "BMAX", "GroupBox2", 250, 184, 110, 60, "Bmax (Gauss)", "", "",
      "Flusso max applicato al nucleo ed utilizzato nei calcoli al posto di Bsat - Calcolato"},
 
     {Kind::Result, "AEACMIN", "GroupBox3", 16, 20, 116, 80, "AeAc minima (cm^4)", "", "",
@@ -143,6 +144,10 @@ void BuildFerritePage(QWidget* page) {
     StyleCaption(page, "GroupBox3", kNavy);
     StyleCaption(page, "GroupBox4", kGreen);
     StyleCaption(page, "GroupBox5", kGreen);
+    if (auto* caption = page->findChild<QLabel*>("Label107")) {
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        caption->setWordWrap(true);
+    }
 }
 
 } // namespace velkor::ui

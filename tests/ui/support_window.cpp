@@ -1,0 +1,177 @@
+#include "support_window.h"
+
+#include "main_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace window_testing {
+
+Window::Window() : window_(CreateForms()) {
+    window_->show();
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_))
+        qWarning("the main window did not become active");
+}
+
+Window::~Window() {
+    delete window_.data();
+}
+
+TForm1* Window::get() const {
+    return qobject_cast<TForm1*>(window_.data());
+}
+
+QWidget* FindControl(QWidget* root, const QString& name) {
+    if (!root)
+        return nullptr;
+    auto* widget = root->findChild<QWidget*>(name);
+    if (!widget)
+        qWarning("no control named %s", qPrintable(name));
+    return widget;
+}
+
+QString Text(QWidget* root, const QString& name) {
+    QWidget* widget = FindControl(root, name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text();
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    if (auto* list = qobject_cast<QComboBox*>(widget))
+        return list->currentText();
+    return {};
+}
+
+QChar DecimalSeparator() {
+    return QLocale::system().decimalPoint().at(0);
+}
+
+QString Local(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1Char(','), DecimalSeparator());
+    return out;
+}
+
+void ShowPageOf(QWidget* widget) {
+    // Walk up: every QStackedWidget page inside a QTabWidget becomes the current one.
+    for (QWidget* child = widget; child && child->parentWidget(); child = child->parentWidget()) {
+        QWidget* stack = child->parentWidget();
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack ? stack->parentWidget() : nullptr)) {
+            const int index = tabs->indexOf(child);
+            if (index >= 0)
+                tabs->setCurrentIndex(index);
+        }
+    }
+}
+
+void TypeInto(QWidget* root, const QString& name, const QString& text) {
+    auto* edit = Control<QLineEdit>(root, name);
+    if (!edit) {
+        QTest::qFail(qPrintable("no field " + name), __FILE__, __LINE__);
+        return;
+    }
+    ShowPageOf(edit);
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    for (QChar c : text)
+        QTest::keyClick(edit, c.toLatin1() ? c.toLatin1() : '?');
+}
+
+void Click(QWidget* root, const QString& name) {
+    auto* button = Control<QAbstractButton>(root, name);
+    if (!button) {
+        QTest::qFail(qPrintable("no button " + name), __FILE__, __LINE__);
+        return;
+    }
+    ShowPageOf(button);
+    if (button->isVisible())
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    else
+        button->click();
+}
+
+BoxSeen AnswerNextBox(const std::function<void()>& trigger, const QString& answer) {
+    BoxSeen seen;
+    QTimer watcher;
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || seen.shown)
+            return;
+        seen.shown = true;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        QAbstractButton* choice = nullptr;
+        for (QAbstractButton* button : box->buttons()) {
+            seen.buttons << button->text();
+            if (!answer.isEmpty() && button->text() == answer)
+                choice = button;
+        }
+        if (!choice)
+            choice = box->defaultButton() ? static_cast<QAbstractButton*>(box->defaultButton())
+                                          : box->buttons().value(0);
+        watcher.stop();
+        if (choice)
+            choice->click();
+        else
+            box->reject();
+    });
+    watcher.start();
+    trigger();
+    watcher.stop();
+    return seen;
+}
+
+QColor Background(QWidget* root, const QString& name) {
+    QWidget* widget = FindControl(root, name);
+    return widget ? widget->palette().color(QPalette::Base) : QColor();
+}
+
+QColor TextColour(QWidget* root, const QString& name) {
+    QWidget* widget = FindControl(root, name);
+    return widget ? widget->palette().color(QPalette::Text) : QColor();
+}
+
+bool Bold(QWidget* root, const QString& name) {
+    QWidget* widget = FindControl(root, name);
+    return widget && widget->font().bold();
+}
+
+QString Cell(QWidget* root, const QString& grid, int column, int row) {
+    auto* table = Control<QTableWidget>(root, grid);
+    const QTableWidgetItem* item = table ? table->item(row, column) : nullptr;
+    return item ? item->text() : QString();
+}
+
+void TypeIntoCell(QWidget* root, const QString& grid, int column, int row, const QString& text) {
+    auto* table = Control<QTableWidget>(root, grid);
+    if (!table) {
+        QTest::qFail(qPrintable("no grid " + grid), __FILE__, __LINE__);
+        return;
+    }
+    ShowPageOf(table);
+    table->setFocus(Qt::OtherFocusReason);
+    table->setCurrentCell(row, column);
+    QTest::keyClick(table->viewport(), Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        line->selectAll();
+        for (QChar c : text)
+            QTest::keyClick(line, c.toLatin1() ? c.toLatin1() : '?');
+        QTest::keyClick(line, Qt::Key_Return);
+    }
+}
+
+} // namespace window_testing

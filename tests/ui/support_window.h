@@ -1,0 +1,87 @@
+// Helpers for driving the main window in tests: find a control by its component name, type
+// into a field with real key events, click a button, answer the next modal message box, and
+// read the looks of a field.
+#pragma once
+
+#include <QColor>
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class TForm1;
+class QAbstractButton;
+class QLineEdit;
+class QTableWidget;
+
+namespace window_testing {
+
+// The main window made by CreateForms(), shown and active; deleted with the fixture.
+class Window {
+public:
+    Window();
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    TForm1* get() const;
+    TForm1* operator->() const { return get(); }
+    bool Alive() const { return !window_.isNull(); }
+
+private:
+    QPointer<QWidget> window_;
+};
+
+// The control named `name` inside `root` (any depth), or nullptr. Fails the test when missing
+// or of another class if `required`.
+QWidget* FindControl(QWidget* root, const QString& name);
+template <typename T> T* Control(QWidget* root, const QString& name) {
+    return qobject_cast<T*>(FindControl(root, name));
+}
+
+// Text of a line edit, label or drop-down list (its edit text).
+QString Text(QWidget* root, const QString& name);
+
+// Text with the commas of a comma-setting text replaced by the regional decimal separator.
+QString Local(const QString& text);
+QChar DecimalSeparator();
+
+// Shows the page (and sub-page) holding the control, gives it the focus, selects its whole
+// text and types `text` as real key presses; ends with the field still focused.
+void TypeInto(QWidget* root, const QString& name, const QString& text);
+
+// Presses and releases the left mouse button on a button (tool button, radio, check box);
+// the page holding it is shown first.
+void Click(QWidget* root, const QString& name);
+
+// Makes the pages of every tab control holding `widget` the current ones.
+void ShowPageOf(QWidget* widget);
+
+// What a modal message box showed.
+struct BoxSeen {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons; // captions, in order
+};
+
+// Runs `trigger`; the first modal QMessageBox it opens is read and closed with the button
+// captioned `answer` (empty: its default or only button). Returns what the box showed;
+// `shown` is false when no box opened.
+BoxSeen AnswerNextBox(const std::function<void()>& trigger, const QString& answer = {});
+
+// Looks of a field: background (QPalette::Base), text colour (QPalette::Text), weight.
+QColor Background(QWidget* root, const QString& name);
+QColor TextColour(QWidget* root, const QString& name);
+bool Bold(QWidget* root, const QString& name);
+
+// Cell of a grid; row 0 is the header row.
+QString Cell(QWidget* root, const QString& grid, int column, int row);
+
+// Types `text` into a grid cell through its editor (opened with F2), then commits with Enter.
+void TypeIntoCell(QWidget* root, const QString& grid, int column, int row, const QString& text);
+
+} // namespace window_testing
