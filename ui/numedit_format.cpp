@@ -2,9 +2,8 @@
 #include "numedit.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -92,16 +91,25 @@ QString ExponentLayout(long double value, int decimals, int step,
     if (!std::isfinite(value))
         return QString::fromStdString(velkor::FormatGeneral(value, separators));
     const QChar decimal = FirstChar(separators.decimal, '.');
+    // The value's 18 significant digits and decimal exponent, whatever the C locale.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17Le", value);
-    const std::string digits(buffer); // [-]d.ddddddddddddddddde[+-]x
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 17);
+    const std::string digits(buffer, written.ptr); // [-]d.ddddddddddddddddde[+-]x
     const std::size_t e = digits.find('e');
-    int exponent = value == 0 ? 0 : std::atoi(digits.c_str() + e + 1);
+    int exponent = 0;
+    if (value != 0) {
+        const char* at = digits.c_str() + e + 1;
+        if (*at == '+')
+            ++at;
+        std::from_chars(at, digits.c_str() + digits.size(), exponent);
+    }
     int shift = exponent >= 0 ? exponent / step * step : -((-exponent + step - 1) / step) * step;
     for (;;) {
         // The mantissa is the value divided by 10^shift, taken from its decimal digits.
         const std::string scaled = digits.substr(0, e) + "e" + std::to_string(exponent - shift);
-        const long double mantissa = std::strtold(scaled.c_str(), nullptr);
+        long double mantissa = 0;
+        std::from_chars(scaled.data(), scaled.data() + scaled.size(), mantissa);
         const QString text = FixedLayout(mantissa, decimals, false, separators);
         if (IntegerDigits(text, decimal) > step && value != 0) {
             shift += step; // rounding carried the mantissa to the next power
