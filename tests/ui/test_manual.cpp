@@ -1,0 +1,173 @@
+// Where the manual is found, and the shipped manual itself.
+#include "main_window.h"
+#include "manual_loader.h"
+#include "rtf_reader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace {
+
+const QString kFallback = "File VELKOR_DOC.RTF non trovato.";
+
+QString ShippedManual() {
+    return QStringLiteral(VELKOR_SOURCE_DIR "/resources/VELKOR_DOC.RTF");
+}
+
+void Write(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(data), data.size());
+}
+
+} // namespace
+
+class TestManual : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void Candidates();
+    void Lookup_data();
+    void Lookup();
+    void NullView();
+    void ShippedFirstHeading();
+    void ShippedReadsCleanly();
+    void ShippedBesideTheBuiltProgram();
+    void StartUpShowsManual();
+    void StartUpWithoutManual();
+
+private:
+    QString start_dir_;
+    std::unique_ptr<QTemporaryDir> current_;
+    std::unique_ptr<QTemporaryDir> data_;
+};
+
+void TestManual::init() {
+    start_dir_ = QDir::currentPath();
+    current_ = std::make_unique<QTemporaryDir>();
+    data_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(current_->isValid() && data_->isValid());
+    QVERIFY(QDir::setCurrent(current_->path()));
+}
+
+void TestManual::cleanup() {
+    QDir::setCurrent(start_dir_);
+    current_.reset();
+    data_.reset();
+}
+
+void TestManual::Candidates() {
+    const QStringList candidates = velkor::ManualCandidates("/opt/data");
+    const QStringList expected{
+        "VELKOR_DOC.RTF",
+        QDir(QCoreApplication::applicationDirPath()).filePath("VELKOR_DOC.RTF"),
+        "/opt/data/VELKOR_DOC.RTF",
+    };
+    QCOMPARE(candidates, expected);
+}
+
+void TestManual::Lookup_data() {
+    // Which places hold a manual (c: current directory, d: data directory, D: a folder named
+    // like the manual in the current directory), and what the view shows afterwards.
+    QTest::addColumn<QString>("places");
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("current wins") << "cd" << true << "From current";
+    QTest::newRow("current only") << "c" << true << "From current";
+    QTest::newRow("data directory") << "d" << true << "From data";
+    QTest::newRow("unreadable current") << "Dd" << true << "From data";
+    QTest::newRow("none anywhere") << "" << false << kFallback;
+    QTest::newRow("unreadable only") << "D" << false << kFallback;
+}
+
+void TestManual::Lookup() {
+    QFETCH(QString, places);
+    QFETCH(bool, loaded);
+    QFETCH(QString, shown);
+    if (places.contains('c'))
+        Write(current_->filePath("VELKOR_DOC.RTF"), "{\\rtf1 From {\\b current}}");
+    if (places.contains('D'))
+        QVERIFY(QDir(current_->path()).mkdir("VELKOR_DOC.RTF"));
+    if (places.contains('d'))
+        Write(data_->filePath("VELKOR_DOC.RTF"), "{\\rtf1 From data}");
+
+    QTextEdit view;
+    view.setPlainText(kFallback);
+    QCOMPARE(velkor::LoadManual(&view, data_->path()), loaded);
+    QCOMPARE(view.toPlainText(), shown);
+    QCOMPARE(view.textCursor().position(), 0); // the view opens at the top
+}
+
+void TestManual::NullView() {
+    QVERIFY(!velkor::LoadManual(nullptr, data_->path()));
+}
+
+void TestManual::ShippedFirstHeading() {
+    QVERIFY(QFile::copy(ShippedManual(), data_->filePath("VELKOR_DOC.RTF")));
+    QTextEdit view;
+    view.setPlainText(kFallback);
+    QVERIFY(velkor::LoadManual(&view, data_->path()));
+    const QTextBlock first = view.document()->begin();
+    QCOMPARE(first.text(), "Velkor - Manuale d'uso");
+    QCOMPARE(first.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(first.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+}
+
+void TestManual::ShippedReadsCleanly() {
+    QFile file(ShippedManual());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    QVERIFY(velkor::ReadRtf(file.readAll(), document));
+    const QString text = document.toPlainText();
+    QVERIFY(!text.contains(QChar::ReplacementCharacter)); // every escape is a real character
+    QVERIFY(!text.contains('\\') && !text.contains('{') && !text.contains('}'));
+    for (const char* heading :
+         {"1. Come si usa", "2. Pagina Induttanze", "3. Pagina Trasformatori ferrite",
+          "4. Pagina Trasformatori di alimentazione", "5. Stampa dei report",
+          "6. Il separatore decimale"})
+        QVERIFY2(text.contains(QString::fromUtf8(heading)), heading);
+    // Figures of the worked examples, as the program shows them under Italian settings.
+    for (const char* figure : {"50,329 KHz", "0,785", "142,4", "0,415", "0,1560", "1451520,0",
+                               "1202", "29,5", "Stampa", "Preview", "Setup", "Capacità"})
+        QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
+}
+
+void TestManual::ShippedBesideTheBuiltProgram() {
+    // The build copies the manual beside the program, the second place looked at.
+    const QString built = QStringLiteral(VELKOR_BINARY_DIR "/app/VELKOR_DOC.RTF");
+    QVERIFY2(QFile::exists(built), qPrintable(built));
+    QFile a(built), b(ShippedManual());
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), b.readAll());
+}
+
+void TestManual::StartUpShowsManual() {
+    // Started from a folder holding the manual, the fourth page shows it from the top.
+    QVERIFY(QFile::copy(ShippedManual(), current_->filePath("VELKOR_DOC.RTF")));
+    TForm1 window;
+    auto* view = window.findChild<QTextEdit*>("REDIT1");
+    QVERIFY(view != nullptr);
+    QCOMPARE(view->document()->begin().text(), "Velkor - Manuale d'uso");
+    QCOMPARE(view->textCursor().position(), 0);
+    QVERIFY(view->isReadOnly());
+}
+
+void TestManual::StartUpWithoutManual() {
+    for (const QString& place : velkor::ManualCandidates(velkor::InstalledDataDir()))
+        if (QFile::exists(place))
+            QSKIP(qPrintable("a manual is installed at " + place));
+    TForm1 window;
+    auto* view = window.findChild<QTextEdit*>("REDIT1");
+    QVERIFY(view != nullptr);
+    QCOMPARE(view->toPlainText(), kFallback);
+}
+
+QTEST_MAIN(TestManual)
+#include "test_manual.moc"
