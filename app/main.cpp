@@ -1,9 +1,15 @@
+// Velkor: builds the application, creates the main window and the three report forms, shows
+// the main window and runs the event loop until it closes.
 #include "main_window.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName("Velkor");
+    QApplication::setDesktopFileName("velkor");
+    QApplication::setWindowIcon(QIcon(":/pictures/velkor.svg"));
     TForm1* window = CreateForms();
     window->show();
     return app.exec();
