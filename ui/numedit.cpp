@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -57,13 +58,13 @@ void NumEdit::SetDecimals(int decimals) {
 }
 
 void NumEdit::SetMinValue(long double value) {
-    if (value > maxValue_)
+    if (!std::isfinite(value) || value > maxValue_)
         return;
     minValue_ = value;
 }
 
 void NumEdit::SetMaxValue(long double value) {
-    if (value < minValue_)
+    if (!std::isfinite(value) || value < minValue_)
         return;
     maxValue_ = value;
 }
@@ -267,12 +268,15 @@ void NumEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     const bool selected = hasSelectedText();
     const bool editable = ClipboardEditAllowed();
-    menu.addAction(tr("Cu&t"), this, &NumEdit::CutToClipboard)->setEnabled(selected && editable);
-    menu.addAction(tr("&Copy"), this, &NumEdit::CopyToClipboard)->setEnabled(selected);
-    menu.addAction(tr("&Paste"), this, &NumEdit::PasteFromClipboard)
+    menu.addAction(QStringLiteral("&Taglia"), this, &NumEdit::CutToClipboard)
+        ->setEnabled(selected && editable);
+    menu.addAction(QStringLiteral("&Copia"), this, &NumEdit::CopyToClipboard)->setEnabled(selected);
+    menu.addAction(QStringLiteral("&Incolla"), this, &NumEdit::PasteFromClipboard)
         ->setEnabled(editable && !QApplication::clipboard()->text().isEmpty());
-    menu.addAction(tr("Delete"), this, &NumEdit::ClearRequest)->setEnabled(selected && editable);
+    menu.addAction(QStringLiteral("&Elimina"), this, &NumEdit::ClearRequest)
+        ->setEnabled(selected && editable);
     menu.addSeparator();
-    menu.addAction(tr("Select All"), this, &QLineEdit::selectAll)->setEnabled(!text().isEmpty());
+    menu.addAction(QStringLiteral("&Seleziona tutto"), this, &QLineEdit::selectAll)
+        ->setEnabled(!text().isEmpty());
     menu.exec(event->globalPos());
 }

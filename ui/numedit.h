@@ -95,6 +95,8 @@ protected:
     virtual bool TypingAllowed() const { return true; }
     bool ClipboardEditAllowed() const { return !isReadOnly() && TypingAllowed(); }
     virtual void RoundOnLeaving() {}
+    // The focus came with a click on a child (the arrows), not on the text.
+    void ForgetEnteringClick() { selectAfterClick_ = false; }
 
     // One typed character through the filter; refused characters beep.
     void TypeCharacter(QChar typed);

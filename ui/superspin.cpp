@@ -40,6 +40,7 @@ bool IsModifierKey(int key) {
 SuperSpin::SuperSpin(QWidget* parent)
     : NumEdit(parent), clock_(SteadyMilliseconds), arrows_(new SpinArrows(this)) {
     connect(arrows_, &SpinArrows::pressed, this, [this] {
+        ForgetEnteringClick();
         if (!hasFocus())
             setFocus(Qt::OtherFocusReason);
     });

@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -35,6 +36,8 @@ private slots:
     void typing_data();
     void typing();
     void modifiedKeysRefused();
+    void randomKeysKeepANumber_data();
+    void randomKeysKeepANumber();
     void readOnlyIgnoresKeys();
     void deleting_data();
     void deleting();
@@ -312,6 +315,51 @@ void TestNumEdit::modifiedKeysRefused() {
     QTest::keyClick(field_, Qt::Key_Right);
     QCOMPARE(field_->cursorPosition(), 1);
     QCOMPARE(field_->BeepCount(), 2);
+}
+
+void TestNumEdit::randomKeysKeepANumber_data() {
+    QTest::addColumn<int>("decimals");
+    QTest::newRow("free") << -1;
+    QTest::newRow("whole") << 0;
+    QTest::newRow("two decimals") << 2;
+}
+
+// Whatever is typed, the text stays a number: at most one separator and one "E", a minus
+// only in front or right after the "E", and reading it fails only with a conversion error.
+void TestNumEdit::randomKeysKeepANumber() {
+    QFETCH(int, decimals);
+    field_->SetDecimals(decimals);
+    QRandomGenerator random(20041208u + decimals);
+    const QString characters = QStringLiteral("0123456789-eEDXa");
+    const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
+                            Qt::Key_Right,     Qt::Key_Home,   Qt::Key_End};
+    for (int i = 0; i < 3000; ++i) {
+        const int pick = random.bounded(characters.size() + 8);
+        if (pick < characters.size())
+            TypeKeys(field_, characters.mid(pick, 1));
+        else if (pick < characters.size() + 6)
+            QTest::keyClick(field_, keys[pick - characters.size()]);
+        else if (pick == characters.size() + 6)
+            field_->selectAll();
+        else
+            field_->setSelection(random.bounded(int(field_->text().size()) + 1), random.bounded(3));
+        const QString text = field_->text();
+        QVERIFY2(text.count(Decimal()) <= 1, qPrintable(text));
+        QVERIFY2(text.count('E') <= 1, qPrintable(text));
+        if (decimals == 0)
+            QVERIFY2(!text.contains(Decimal()), qPrintable(text));
+        const int exponent = int(text.indexOf('E'));
+        for (int at = 0; at < text.size(); ++at) {
+            const QChar c = text.at(at);
+            const bool digit = c >= '0' && c <= '9';
+            const bool minus = c == '-' && (at == 0 || (exponent >= 0 && at == exponent + 1));
+            QVERIFY2(digit || minus || c == 'E' || c == Decimal(), qPrintable(text));
+        }
+        try {
+            field_->Value();
+        } catch (const velkor::ConversionError&) {
+        }
+    }
 }
 
 void TestNumEdit::readOnlyIgnoresKeys() {

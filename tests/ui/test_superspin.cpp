@@ -334,6 +334,13 @@ void TestSuperSpin::heldArrowRepeats() {
     QTest::mouseClick(arrows, Qt::LeftButton, {}, ArrowPoint(-1));
     QCOMPARE(spin_->text(), Local("10,5"));
     QVERIFY(!arrows->RepeatTimer()->isActive());
+
+    // Entered through an arrow, a later click in the text places the caret.
+    other_->setFocus();
+    QTest::mouseClick(arrows, Qt::LeftButton, {}, ArrowPoint(1));
+    QVERIFY(spin_->hasFocus());
+    QTest::mouseClick(spin_, Qt::LeftButton, {}, QPoint(spin_->width() - 25, 5));
+    QVERIFY(!spin_->hasSelectedText());
 }
 
 void TestSuperSpin::readOnlyBeeps() {
