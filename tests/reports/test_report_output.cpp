@@ -334,8 +334,12 @@ void ReportOutput::previewShowsTheActivePage() {
         seen = modal ? modal->metaObject()->className() : QString();
         laidOutWhileOpen = ReportOn(&main, form.toLatin1())->LaidOut();
         if (const QString look = qEnvironmentVariable("VELKOR_REPORT_LOOK_DIR");
-            modal && !look.isEmpty())
+            modal && !look.isEmpty()) {
+            // For looking at: the dialog, and the whole screen on a real display.
             modal->grab().save(look + "/preview_" + form + ".png");
+            if (QTest::qWaitForWindowExposed(modal) && modal->screen())
+                modal->screen()->grabWindow(0).save(look + "/screen_" + form + ".png");
+        }
         if (modal)
             modal->close();
     });
