@@ -17,6 +17,8 @@ class NumEdit : public QLineEdit {
 public:
     enum class Format { Standard, Thousands, Scientific, Engineering };
 
+    // A new field is 100 px wide, shows "0" and aligns right; Alignment and ReadOnly are the
+    // line edit's own (setAlignment, setReadOnly).
     explicit NumEdit(QWidget* parent = nullptr);
 
     // Decimals shown: -1 free (up to 14, no trailing zeros), 0 whole numbers, 1..14 fixed.
