@@ -108,16 +108,16 @@ int TQuickRep::Print(QWidget* parent) {
     const bool ownCopies = printer_->outputFormat() == QPrinter::PdfFormat;
     const int pages = ownCopies ? std::max(1, printer_->copyCount()) : 1;
 
+    // A printer that refuses the job (a file that cannot be written) shows nothing either.
+    QPainter painter;
+    if (!painter.begin(printer_.get()))
+        return 0;
+    laidOut_ = true;
     QProgressDialog progress(QObject::tr("Stampa in corso..."), QString(), 0, pages, parent);
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);
     progress.setValue(0);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-
-    laidOut_ = true;
-    QPainter painter(printer_.get());
-    if (!painter.isActive())
-        return 0;
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             printer_->newPage();
@@ -160,7 +160,7 @@ void TQuickRep::PrinterSetup(QWidget* parent) {
         chosen.setPrintRange(QPrinter::PageRange);
         chosen.setFromTo(1, 1);
     } else {
-        dialog.setMinMax(1, 9999);
+        dialog.setMinMax(0, 9999);
     }
     if (dialog.exec() == QDialog::Accepted)
         ApplySetup(chosen);

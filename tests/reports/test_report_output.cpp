@@ -12,6 +12,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -83,6 +84,8 @@ private slots:
     void previewShowsTheActivePage_data();
     void previewShowsTheActivePage();
     void setupCancelChangesNothing();
+    void setupOkKeepsCopiesForThatReportOnly();
+    void exportToAnUnwritablePlaceFails();
     void setupOffersTheLaidOutRange();
     void dateOfPrinting();
 };
@@ -376,6 +379,42 @@ void ReportOutput::setupCancelChangesNothing() {
     QCOMPARE(ReportText(&main, "Form3", "QRTFVPMIN"), Regional("10.0 Vac"));
 }
 
+void ReportOutput::setupOkKeepsCopiesForThatReportOnly() {
+    FakeMainWindow main;
+    main.SetPage(1);
+    QTemporaryDir dir;
+    PrintToFile(ReportOn(&main, "Form3"), dir.filePath("ferrite.pdf"), 1);
+    bool copiesSet = false;
+    OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        if (!dialog)
+            return;
+        if (auto* copies = dialog->findChild<QSpinBox*>("copies")) {
+            copies->setValue(2);
+            copiesSet = true;
+        }
+        dialog->accept();
+    });
+    SBPRINTSETUPClick(&main);
+    if (!copiesSet)
+        QSKIP("this platform's print dialog has no copies field to set");
+    QCOMPARE(ReportOn(&main, "Form3")->Printer().copyCount(), 2);
+    QCOMPARE(ReportOn(&main, "Form2")->Printer().copyCount(), 1);
+    QCOMPARE(ReportOn(&main, "Form4")->Printer().copyCount(), 1);
+    SBPRINTClick(&main);
+    QCOMPARE(PdfPages(dir.filePath("ferrite.pdf")), 2);
+}
+
+void ReportOutput::exportToAnUnwritablePlaceFails() {
+    FakeMainWindow main;
+    QTemporaryDir dir;
+    QVERIFY(!ReportOn(&main, "Form2")->exportPdf(dir.filePath("missing/folder/report.pdf")));
+    QVERIFY(!ReportOn(&main, "Form2")->exportPdf(QString()));
+    // A printer writing into a place that cannot be written prints nothing.
+    PrintToFile(ReportOn(&main, "Form2"), dir.filePath("missing/folder/print.pdf"), 1);
+    QCOMPARE(ReportOn(&main, "Form2")->Print(&main), 0);
+}
+
 void ReportOutput::setupOffersTheLaidOutRange() {
     FakeMainWindow main;
     main.SetPage(2);
@@ -389,7 +428,7 @@ void ReportOutput::setupOffersTheLaidOutRange() {
     };
     OnNextModal(capture);
     SBPRINTSETUPClick(&main);
-    QCOMPARE(range, QList<int>({1, 9999}));
+    QCOMPARE(range, QList<int>({0, 9999}));
     QTemporaryDir dir;
     QVERIFY(report->exportPdf(dir.filePath("laid.pdf")));
     OnNextModal(capture);
