@@ -1,0 +1,327 @@
+// The mains transformer page through the real window: the secondaries grid typed with real
+// key events, "Calcola", the bobbin controls and "f(AN)".
+#include "main_window.h"
+#include "support_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+#include <utility>
+
+using namespace window_testing;
+
+namespace {
+
+using Texts = std::initializer_list<std::pair<const char*, const char*>>;
+
+const Texts kWorkedExample = {
+    {"TARESA", "0,85"},  {"TAPMAX", "   27"},  {"TASEZL", "784"},       {"TALC", "28"},
+    {"TALA", "84"},      {"TALB", "70"},       {"TALD", "14"},          {"TALE", "42"},
+    {"TAAF", "588"},     {"TACA", "30,5"},     {"TACC", "39,5"},        {"TACX", "56,0"},
+    {"TANSP", " 1202"},  {"TAIP", "0,104"},    {"TASVP", "5,23"},       {"TASVS", "5,75"},
+    {"TADF", "0,19"},    {"TANP", "5,8"},      {"TALFILO", "171,6"},    {"TARESRAME", "107,2"},
+    {"TAPESO", "44,68"}, {"RAPIMPAC", "0,26"}, {"TAPESOFERRO", "1,03"}, {"TAPERFERRO", "2,0"},
+    {"TAPERP", "1,2"},   {"TAPERS", "1,8"},    {"TAPERTOT", "5,0"},     {"TADT", "29,5"},
+    {"TAPTOT", "24,0"}};
+
+// The text the window keeps in its secondaries table for a cell.
+QString Stored(TForm1* window, int column, int row) {
+    return QString::fromStdString(window->Secondaries().At(column, row));
+}
+
+// Types into a cell of SGTAINSEC and lets the grid close its editor, which it does on the
+// next turn of the event loop after Return.
+void Enter(QWidget* root, int column, int row, const QString& text) {
+    TypeIntoCell(root, "SGTAINSEC", column, row, text);
+    QCoreApplication::processEvents();
+}
+
+// Clicks a radio button or check box on its indicator (its field is wider than its caption).
+void ClickIndicator(QWidget* root, const char* name) {
+    auto* button = Control<QAbstractButton>(root, name);
+    ShowPageOf(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// Hides the window before it is deleted, so that an editor still open commits its text to
+// a live window (as closing the window does).
+struct HideFirst {
+    Window& window;
+    ~HideFirst() {
+        if (window.Alive())
+            window->hide();
+    }
+};
+
+// Return in an open cell editor, then the editor's queued close.
+void Commit(QWidget* editor) {
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestMainsPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void workedExample();
+    void workedExampleDoubleSection();
+    void oversizeLamination();
+    void alarmMarks();
+    void livePowerWhileTyping();
+    void typingStartsTheEditor();
+    void powerFromTheGrossSection();
+    void missingBobbin();
+
+private:
+    // Opens the editor of a cell of SGTAINSEC with F2 and returns it, its text selected.
+    static QLineEdit* OpenCell(QWidget* root, int column, int row);
+    static void ExpectTexts(QWidget* root, Texts texts);
+    static QStringList PowerColumn(QWidget* root);
+};
+
+QLineEdit* TestMainsPage::OpenCell(QWidget* root, int column, int row) {
+    auto* grid = Control<QTableWidget>(root, "SGTAINSEC");
+    ShowPageOf(grid);
+    grid->setFocus(Qt::OtherFocusReason);
+    grid->setCurrentCell(row, column);
+    QTest::keyClick(grid->viewport(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (editor)
+        editor->selectAll();
+    return editor;
+}
+
+void TestMainsPage::ExpectTexts(QWidget* root, Texts texts) {
+    for (const auto& [name, text] : texts) {
+        const QString shown = Text(root, name);
+        QVERIFY2(shown == Local(QString::fromUtf8(text)),
+                 qPrintable(QStringLiteral("%1 shows '%2'").arg(name, shown)));
+    }
+}
+
+QStringList TestMainsPage::PowerColumn(QWidget* root) {
+    QStringList out;
+    for (int row = 1; row <= 6; ++row)
+        out << Cell(root, "SGTAINSEC", 2, row);
+    return out;
+}
+
+void TestMainsPage::workedExample() {
+    Window window;
+    HideFirst hideFirst{window};
+    Enter(window.get(), 0, 1, "12");
+    Enter(window.get(), 1, 1, "2");
+    const BoxSeen box = AnswerNextBox([&] { Click(window.get(), "SBTACALC"); });
+    QVERIFY2(!box.shown, qPrintable(box.text));
+
+    ExpectTexts(window.get(), kWorkedExample);
+    const char* row1[] = {"12,0", "2,000", "  69", "0,80", "1,4", "12,9", " 60", "0,5"};
+    for (int column = 0; column < 8; ++column) {
+        QCOMPARE(Cell(window.get(), "SGTAOUTSEC", column, 1), Local(row1[column]));
+        for (int row = 2; row <= 6; ++row)
+            QCOMPARE(Cell(window.get(), "SGTAOUTSEC", column, row), QString());
+    }
+    QCOMPARE(Stored(window.get(), 0, 1), QString("12"));
+    QCOMPARE(Stored(window.get(), 1, 1), QString("2"));
+    QVERIFY(Background(window.get(), "TALC") != QColor(255, 0, 0));
+    QVERIFY(Background(window.get(), "RAPIMPAC") != QColor(255, 0, 0));
+
+    // A picture of the page for a look (VELKOR_SCREENSHOTS=<folder>).
+    const QString folder = qEnvironmentVariable("VELKOR_SCREENSHOTS");
+    if (!folder.isEmpty())
+        QVERIFY(window->grab().save(folder + "/mains_worked_example_" +
+                                    (DecimalSeparator() == ',' ? "comma" : "point") + ".png"));
+}
+
+void TestMainsPage::workedExampleDoubleSection() {
+    Window window;
+    HideFirst hideFirst{window};
+    Enter(window.get(), 0, 1, "12");
+    Enter(window.get(), 1, 1, "2");
+    ClickIndicator(window.get(), "RBTADOPPIO");
+    QVERIFY(FindControl(window.get(), "TAIMG1")->isHidden());
+    QVERIFY(!FindControl(window.get(), "TAIMG2")->isHidden());
+    QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
+    ExpectTexts(window.get(), {{"TACC", "19,3"},
+                               {"TANP", "11,8"},
+                               {"RAPIMPAC", "0,23"},
+                               {"TAPERS", "1,4"},
+                               {"TAPERTOT", "4,6"},
+                               {"TADT", "27,0"}});
+    const char* row1[] = {"12,0", "2,000", "  69", "0,80", "2,9", "9,9", " 45", "0,3"};
+    for (int column = 0; column < 8; ++column)
+        QCOMPARE(Cell(window.get(), "SGTAOUTSEC", column, 1), Local(row1[column]));
+
+    ClickIndicator(window.get(), "RBTASING");
+    QVERIFY(!FindControl(window.get(), "TAIMG1")->isHidden());
+    QVERIFY(FindControl(window.get(), "TAIMG2")->isHidden());
+    QCOMPARE(Text(window.get(), "TACC"), Local("19,3")); // unchanged until the next run
+}
+
+void TestMainsPage::oversizeLamination() {
+    Window window;
+    HideFirst hideFirst{window};
+    Enter(window.get(), 0, 1, "100");
+    Enter(window.get(), 1, 1, "20");
+    QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
+    ExpectTexts(window.get(), {{"TALC", "81"}, {"TAPMAX", " 2053"}, {"TAAF", "4920,75"}});
+    QCOMPARE(Background(window.get(), "TALC"), QColor(255, 0, 0));
+    QCOMPARE(TextColour(window.get(), "TALC"), QColor(255, 255, 255));
+    QVERIFY(!Bold(window.get(), "TALC"));
+
+    TypeInto(window.get(), "TARESA", "");
+    Enter(window.get(), 0, 1, "12");
+    Enter(window.get(), 1, 1, "2");
+    QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
+    QCOMPARE(Text(window.get(), "TALC"), QString("28"));
+    QVERIFY(Background(window.get(), "TALC") != QColor(255, 0, 0));
+    QCOMPARE(TextColour(window.get(), "TALC"), window->palette().color(QPalette::Text));
+}
+
+void TestMainsPage::alarmMarks() {
+    // Oversize lamination, an overfull typed bobbin and an unreadable iron loss at once.
+    Window window;
+    HideFirst hideFirst{window};
+    Enter(window.get(), 0, 1, "100");
+    Enter(window.get(), 1, 1, "20");
+    ClickIndicator(window.get(), "CBAUTOCART");
+    TypeInto(window.get(), "TACA", "83,5");
+    TypeInto(window.get(), "TACC", "119");
+    TypeInto(window.get(), "TACX", "90");
+    TypeInto(window.get(), "PEFE", "");
+    QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
+    ExpectTexts(window.get(), {{"TALC", "81"}, {"TAPERFERRO", "???"}, {"TACX", "90"}});
+    QCOMPARE(Background(window.get(), "TALC"), QColor(255, 0, 0));
+    QCOMPARE(Background(window.get(), "RAPIMPAC"), QColor(255, 0, 0));
+    QVERIFY(Text(window.get(), "RAPIMPAC").toDouble() >= 0); // a figure, not a mark
+    const QString folder = qEnvironmentVariable("VELKOR_SCREENSHOTS");
+    if (!folder.isEmpty())
+        QVERIFY(window->grab().save(folder + "/mains_alarms.png"));
+
+    // Room enough: the fill factor gets the result tint back.
+    TypeInto(window.get(), "TACX", "400");
+    QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
+    QVERIFY(Background(window.get(), "RAPIMPAC") != QColor(255, 0, 0));
+}
+
+void TestMainsPage::livePowerWhileTyping() {
+    Window window;
+    HideFirst hideFirst{window};
+    QCOMPARE(PowerColumn(window.get()), QStringList(6, QString()));
+
+    // Row 1: each key of the voltage refreshes the whole column before the editor closes.
+    QLineEdit* editor = OpenCell(window.get(), 0, 1);
+    QVERIFY(editor);
+    QTest::keyClick(editor, '1');
+    QCOMPARE(PowerColumn(window.get()), QStringList(6, "?"));
+    QCOMPARE(Text(window.get(), "TAPTOT"), Local(" 0,0"));
+    QTest::keyClick(editor, '2');
+    QCOMPARE(Stored(window.get(), 0, 1), QString("12"));
+    Commit(editor);
+
+    editor = OpenCell(window.get(), 1, 1);
+    QVERIFY(editor);
+    QTest::keyClick(editor, '2');
+    QCOMPARE(Cell(window.get(), "SGTAINSEC", 2, 1), Local("24,0"));
+    QCOMPARE(Text(window.get(), "TAPTOT"), Local("24,0"));
+    QTest::keyClick(editor, DecimalSeparator().toLatin1());
+    QTest::keyClick(editor, '5');
+    QCOMPARE(Cell(window.get(), "SGTAINSEC", 2, 1), Local("30,0"));
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QCOMPARE(Cell(window.get(), "SGTAINSEC", 2, 1), Local("24,0"));
+    Commit(editor);
+
+    Enter(window.get(), 0, 2, "24");
+    Enter(window.get(), 1, 2, "5");
+    QCOMPARE(PowerColumn(window.get()),
+             (QStringList{Local("24,0"), Local("120,0"), "?", "?", "?", "?"}));
+    QCOMPARE(Text(window.get(), "TAPTOT"), Local("144,0"));
+
+    // The other decimal separator does not convert: the row shows "?" and adds nothing.
+    Enter(window.get(), 0, 3, "10");
+    Enter(window.get(), 1, 3, DecimalSeparator() == ',' ? "1.5" : "1,5");
+    QCOMPARE(Cell(window.get(), "SGTAINSEC", 2, 3), QString("?"));
+    QCOMPARE(Text(window.get(), "TAPTOT"), Local("144,0"));
+
+    // What is typed into the power column is kept only until the next edit of the others.
+    Enter(window.get(), 2, 4, "99");
+    QCOMPARE(Cell(window.get(), "SGTAINSEC", 2, 4), QString("99"));
+    QCOMPARE(Text(window.get(), "TAPTOT"), Local("144,0"));
+    Enter(window.get(), 0, 5, "1");
+    QCOMPARE(Cell(window.get(), "SGTAINSEC", 2, 4), QString("?"));
+    QCOMPARE(Stored(window.get(), 0, 4), QString(""));
+}
+
+void TestMainsPage::typingStartsTheEditor() {
+    // A user clicks a cell and types: the first key opens the editor and counts.
+    Window window;
+    HideFirst hideFirst{window};
+    auto* grid = Control<QTableWidget>(window.get(), "SGTAINSEC");
+    ShowPageOf(grid);
+    const QRect cell = grid->visualItemRect(grid->item(1, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::keyClick(QApplication::focusWidget(), '1');
+    QTest::keyClick(QApplication::focusWidget(), '2');
+    QCOMPARE(Stored(window.get(), 0, 1), QString("12"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), '2');
+    QCOMPARE(Cell(window.get(), "SGTAINSEC", 2, 1), Local("24,0"));
+    QCOMPARE(Text(window.get(), "TAPTOT"), Local("24,0"));
+    Commit(QApplication::focusWidget());
+}
+
+void TestMainsPage::powerFromTheGrossSection() {
+    Window window;
+    HideFirst hideFirst{window};
+    TypeInto(window.get(), "TASEZL", "784");
+    QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACPTOT"); }).shown);
+    QCOMPARE(Text(window.get(), "TAPTOT"), Local("43,9"));
+
+    TypeInto(window.get(), "TASEZL", "");
+    const BoxSeen box = AnswerNextBox([&] { Click(window.get(), "SBTACPTOT"); });
+    QVERIFY(box.shown);
+    QCOMPARE(box.title, QString("Error"));
+    QCOMPARE(box.text, QString("Campo errato o nullo : Sezione lorda AN"));
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(Text(window.get(), "TAPTOT"), Local("43,9"));
+}
+
+void TestMainsPage::missingBobbin() {
+    Window window;
+    HideFirst hideFirst{window};
+    auto* automatic = Control<QCheckBox>(window.get(), "CBAUTOCART");
+    QVERIFY(automatic->isChecked());
+    QVERIFY(Control<QLineEdit>(window.get(), "TACA")->isReadOnly());
+    ClickIndicator(window.get(), "CBAUTOCART");
+    QVERIFY(!automatic->isChecked());
+    for (const char* name : {"TACA", "TACC", "TACX"})
+        QVERIFY(!Control<QLineEdit>(window.get(), name)->isReadOnly());
+
+    Enter(window.get(), 0, 1, "12");
+    Enter(window.get(), 1, 1, "2");
+    Click(window.get(), "SBCLEARCART");
+    QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
+    ExpectTexts(window.get(), {{"TANP", "???"}, {"TACA", "?"}, {"TACC", "?"}, {"TACX", "?"}});
+    QCOMPARE(Cell(window.get(), "SGTAOUTSEC", 4, 1), QString("?"));
+
+    ClickIndicator(window.get(), "CBAUTOCART");
+    QVERIFY(Control<QLineEdit>(window.get(), "TACC")->isReadOnly());
+    QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
+    ExpectTexts(window.get(), {{"TANP", "5,8"}, {"TACC", "39,5"}, {"RAPIMPAC", "0,26"}});
+
+    // No valid secondary: one box, and nothing else changes.
+    Window empty;
+    const BoxSeen box = AnswerNextBox([&] { Click(empty.get(), "SBTACALC"); });
+    QCOMPARE(box.text, QString("Campo errato o nullo : Nessun secondario valido"));
+    QCOMPARE(Text(empty.get(), "TARESA"), QString());
+}
+
+QTEST_MAIN(TestMainsPage)
+#include "test_mains_page.moc"
