@@ -161,7 +161,8 @@ private:
         while (p_ < end_ && IsLetter(*p_)) {
             if (length < kWordLength)
                 word[length] = *p_;
-            ++length;
+            if (length <= kWordLength)
+                ++length; // stops one past the limit, which marks the word too long
             ++p_;
         }
         bool has_param = false;
@@ -575,7 +576,7 @@ private:
     QTextCursor cursor_;
 
     std::vector<GroupState> stack_; // never empty: the first entry is outside every group
-    int overflow_ = 0;              // groups opened beyond the depth limit
+    qsizetype overflow_ = 0;        // groups opened beyond the depth limit
     int fallback_ = 0;              // \uN fallback characters still to skip
 
     QHash<int, FontEntry> fonts_;
