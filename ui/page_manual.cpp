@@ -1,17 +1,38 @@
 // Page 3, "Documentazione": the manual in one read-only rich-text view.
 #include "field_table.h"
 
+#include <QKeyEvent>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace velkor::ui {
 
+namespace {
+
+// A read-only view would pass Tab on to the next control; this one keeps it.
+class ManualView : public QTextEdit {
+public:
+    using QTextEdit::QTextEdit;
+
+protected:
+    bool focusNextPrevChild(bool) override { return false; }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+            event->accept();
+            return;
+        }
+        QTextEdit::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
 void BuildManualPage(QWidget* page) {
-    auto* view = new QTextEdit(page);
+    auto* view = new ManualView(page);
     view->setObjectName("REDIT1");
     view->setReadOnly(true);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    view->setTabChangesFocus(false); // the Tab key stays inside the view
+    view->setTabChangesFocus(false);
     view->setPlainText("File VELKOR_DOC.RTF non trovato.");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);

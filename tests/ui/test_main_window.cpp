@@ -353,6 +353,14 @@ void TestMainWindow::manualFallbackLine() {
     QVERIFY(!manual->tabChangesFocus());
     QCOMPARE(manual->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(manual->toPlainText(), QString("File VELKOR_DOC.RTF non trovato."));
+    // Tab stays inside the view.
+    ShowPageOf(manual);
+    manual->setFocus(Qt::OtherFocusReason);
+    QVERIFY(manual->hasFocus());
+    QTest::keyClick(manual, Qt::Key_Tab);
+    QVERIFY(manual->hasFocus());
+    QTest::keyClick(manual, Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(manual->hasFocus());
 }
 
 void TestMainWindow::hintsSwitch() {
