@@ -18,7 +18,7 @@ namespace velkor {
 // Bounds that keep a hostile file from exhausting memory; past them the rest is not shown.
 struct RtfLimits {
     int max_depth = 1000;            // nested groups kept on the state stack
-    qsizetype max_chars = 8'000'000; // characters placed in the document
+    qsizetype max_chars = 2'000'000; // characters placed in the document
     qsizetype max_blocks = 100'000;  // paragraphs placed in the document
     qsizetype max_runs = 250'000;    // runs of differently formatted text
     int max_table_entries = 4096;    // entries of the font or colour table
