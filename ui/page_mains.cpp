@@ -10,8 +10,8 @@ namespace velkor::ui {
 namespace {
 
 constexpr Item kItems[] = {
-    {Kind::Group, "GroupBox8", "TabSheet6", 2, 2, 388, 172, " Lamierino e nucleo"},
-    {Kind::Group, "GroupBox12", "TabSheet6", 394, 2, 288, 172, " Cartoccio "},
+    {Kind::Group, "GroupBox8", "TabSheet6", 2, 2, 392, 172, " Lamierino e nucleo"},
+    {Kind::Group, "GroupBox12", "TabSheet6", 398, 2, 284, 172, " Cartoccio "},
     {Kind::Group, "GroupBox7", "TabSheet6", 2, 178, 190, 270, " Dati di targa "},
     {Kind::Group, "GroupBox11", "TabSheet6", 196, 178, 486, 146, " Secondari "},
     {Kind::Group, "GroupBox9", "TabSheet6", 196, 328, 256, 108, " Primario "},
@@ -19,21 +19,21 @@ constexpr Item kItems[] = {
      " Perdite a pieno carico (Watt) e Temperature  "},
     {Kind::WideButton, "SBTACALC", "TabSheet6", 582, 426, 100, 26, "Calcola"},
 
-    {Kind::Picture, "Image4", "GroupBox8", 6, 16, 150, 150, "image4_lamination.svg"},
+    {Kind::Picture, "Image4", "GroupBox8", 4, 16, 150, 150, "image4_lamination.svg"},
     {Kind::Label, "LabelCBTAINDUZ", "GroupBox8", 240, 16, 66, 20, "Induzione"},
     // Items and default written with the regional separator when the page is built.
-    {Kind::PickList, "CBTAINDUZ", "GroupBox8", 306, 16, 42, 20, "0,9|1,0|1,1|1,2|1,3",
+    {Kind::PickList, "CBTAINDUZ", "GroupBox8", 306, 16, 48, 20, "0,9|1,0|1,1|1,2|1,3",
      "Induzione del tipo di materiale", 2},
-    {Kind::Label, "UnitCBTAINDUZ", "GroupBox8", 352, 16, 34, 20, "Wb/m²"},
+    {Kind::Label, "UnitCBTAINDUZ", "GroupBox8", 357, 16, 33, 20, "Wb/m²"},
 
-    {Kind::Picture, "TAIMG1", "GroupBox12", 6, 16, 150, 150, "taimg1_single_bobbin.svg"},
-    {Kind::Picture, "TAIMG2", "GroupBox12", 6, 16, 150, 150, "taimg2_double_bobbin.svg"},
-    {Kind::ClearButton, "SBCLEARCART", "GroupBox12", 262, 39, 21, 21, "",
+    {Kind::Picture, "TAIMG1", "GroupBox12", 4, 16, 150, 150, "taimg1_single_bobbin.svg"},
+    {Kind::Picture, "TAIMG2", "GroupBox12", 4, 16, 150, 150, "taimg2_double_bobbin.svg"},
+    {Kind::ClearButton, "SBCLEARCART", "GroupBox12", 260, 39, 21, 21, "",
      "Cancella i tre campi  A C  X"},
-    {Kind::Check, "CBAUTOCART", "GroupBox12", 160, 112, 118, 18, "Auto Dim.",
+    {Kind::Check, "CBAUTOCART", "GroupBox12", 158, 112, 118, 18, "Auto Dim.",
      "Dimensionamento automatico in funzione del lamierino ( cartoccio di massime dimensioni )", 1},
-    {Kind::Radio, "RBTASING", "GroupBox12", 160, 131, 118, 18, "Singolo", "", 1},
-    {Kind::Radio, "RBTADOPPIO", "GroupBox12", 160, 150, 118, 18, "Doppio", "", 0},
+    {Kind::Radio, "RBTASING", "GroupBox12", 158, 131, 118, 18, "Singolo", "", 1},
+    {Kind::Radio, "RBTADOPPIO", "GroupBox12", 158, 150, 118, 18, "Doppio", "", 0},
 
     {Kind::WideButton, "SBTACPTOT", "GroupBox7", 6, 87, 36, 20, "f(AN)",
      "Stima la potenza del trasformatore, data la sezione lorda del nucleo"},
@@ -55,26 +55,26 @@ constexpr Spin kSpins[] = {
 };
 
 constexpr Field kFields[] = {
-    {Kind::Result, "TALA", "GroupBox8", 160, 18, 44, 34, "A mm", "", "", ""},
-    {Kind::Result, "TALB", "GroupBox8", 160, 48, 44, 34, "B mm", "", "", ""},
-    {Kind::Edit, "TALC", "GroupBox8", 160, 78, 44, 34, "C,S mm", "", "", ""},
-    {Kind::Result, "TALD", "GroupBox8", 160, 108, 44, 34, "D,F,G", "", "", ""},
-    {Kind::Result, "TALE", "GroupBox8", 160, 138, 44, 34, "E mm", "", "", ""},
-    {Kind::Edit, "TARESA", "GroupBox8", 240, 41, 66, 42, "Rendimento", "", "",
+    {Kind::Result, "TALA", "GroupBox8", 158, 18, 42, 36, "A mm", "", "", ""},
+    {Kind::Result, "TALB", "GroupBox8", 158, 48, 42, 36, "B mm", "", "", ""},
+    {Kind::Edit, "TALC", "GroupBox8", 158, 78, 42, 36, "C,S mm", "", "", ""},
+    {Kind::Result, "TALD", "GroupBox8", 158, 108, 42, 36, "D,F,G", "", "", ""},
+    {Kind::Result, "TALE", "GroupBox8", 158, 138, 42, 36, "E mm", "", "", ""},
+    {Kind::Edit, "TARESA", "GroupBox8", 240, 41, 66, 48, "Rendimento", "", "",
      "Rendimento tipico - se non viene introdotto, sarà impostato automaticamente in funzione "
      "della potenta totale"},
-    {Kind::Edit, "PEFE", "GroupBox8", 240, 66, 66, 42, "Perdite Ferro", "W/Kg", "1,96",
+    {Kind::Edit, "PEFE", "GroupBox8", 240, 66, 66, 48, "Perdite Ferro", "W/Kg", "1,96",
      "Valore di perdita del ferro in Watt per Kilogrammo"},
-    {Kind::Result, "TAAF", "GroupBox8", 240, 91, 66, 42, "AF", "mm²", "", "Area della finestra"},
-    {Kind::Result, "TAPMAX", "GroupBox8", 240, 116, 66, 42, "Pmax", "VA", "",
+    {Kind::Result, "TAAF", "GroupBox8", 240, 91, 66, 48, "AF", "mm²", "", "Area della finestra"},
+    {Kind::Result, "TAPMAX", "GroupBox8", 240, 116, 66, 48, "Pmax", "VA", "",
      "Potenza massima resa dal nucleo formato dal lamierino standard scelto dal programma"},
-    {Kind::Result, "TAPESOFERRO", "GroupBox8", 240, 141, 66, 42, "Peso Ferro", "Kg", "",
+    {Kind::Result, "TAPESOFERRO", "GroupBox8", 240, 141, 66, 48, "Peso Ferro", "Kg", "",
      "Peso del ferro in Kilogrammi"},
 
-    {Kind::Result, "TACA", "GroupBox12", 160, 16, 38, 40, "Dim  A", "mm", "", ""},
-    {Kind::Result, "TACC", "GroupBox12", 160, 39, 38, 40, "Dim  C", "mm", "", ""},
-    {Kind::Result, "TACX", "GroupBox12", 160, 62, 38, 40, "Dim  X", "mm", "", ""},
-    {Kind::Result, "RAPIMPAC", "GroupBox12", 160, 88, 62, 50, "Fatt. Riemp.", "", "",
+    {Kind::Result, "TACA", "GroupBox12", 158, 16, 36, 42, "Dim  A", "mm", "", ""},
+    {Kind::Result, "TACC", "GroupBox12", 158, 39, 36, 42, "Dim  C", "mm", "", ""},
+    {Kind::Result, "TACX", "GroupBox12", 158, 62, 36, 42, "Dim  X", "mm", "", ""},
+    {Kind::Result, "RAPIMPAC", "GroupBox12", 158, 88, 62, 48, "Fatt. Riemp.", "", "",
      "Il Fattore di Riempimento non tiene conto dei materiali di isolamento interno (0...1 - 0 "
      "= cartoccio vuoto  1= cartoccio pieno )"},
 
@@ -89,15 +89,16 @@ constexpr Field kFields[] = {
     {Kind::Edit, "TASEZL", "GroupBox7", 6, 110, 80, 56, "Sez. Lorda (AN)", "mm²", "",
      "Sezione lorda del nucleo comprensiva delle perdite"},
 
-    {Kind::Result, "TANSP", "GroupBox9", 6, 16, 58, 40, "N Spire", "", "", ""},
-    {Kind::Result, "TAIP", "GroupBox9", 6, 38, 58, 40, "I primario", "", "",
+    // Counts on the left, quantities with a unit on the right.
+    {Kind::Result, "TANSP", "GroupBox9", 6, 16, 50, 48, "N Spire", "", "", ""},
+    {Kind::Result, "TAIP", "GroupBox9", 6, 38, 50, 48, "I primario", "", "",
      "Corrente primaria a pieno carico"},
-    {Kind::Result, "TADF", "GroupBox9", 6, 60, 58, 40, "Ø filo nudo", "mm", "", ""},
-    {Kind::Result, "TASVP", "GroupBox9", 6, 82, 58, 40, "Spire/volt", "", "", ""},
-    {Kind::Result, "TANP", "GroupBox9", 130, 16, 56, 40, "N passate", "", "", ""},
-    {Kind::Result, "TALFILO", "GroupBox9", 130, 38, 56, 40, "Lungh. filo", "mt", "", ""},
-    {Kind::Result, "TAPESO", "GroupBox9", 130, 60, 56, 40, "Peso rame", "gr", "", ""},
-    {Kind::Result, "TARESRAME", "GroupBox9", 130, 82, 56, 40, "Res.  rame", "ohm", "", ""},
+    {Kind::Result, "TASVP", "GroupBox9", 6, 60, 50, 48, "Spire/volt", "", "", ""},
+    {Kind::Result, "TANP", "GroupBox9", 6, 82, 50, 48, "N passate", "", "", ""},
+    {Kind::Result, "TADF", "GroupBox9", 110, 16, 56, 52, "Ø filo nudo", "mm", "", ""},
+    {Kind::Result, "TALFILO", "GroupBox9", 110, 38, 56, 52, "Lungh. filo", "mt", "", ""},
+    {Kind::Result, "TAPESO", "GroupBox9", 110, 60, 56, 52, "Peso rame", "gr", "", ""},
+    {Kind::Result, "TARESRAME", "GroupBox9", 110, 82, 56, 52, "Res.  rame", "ohm", "", ""},
 
     {Kind::Result, "TAPERFERRO", "GroupBox13", 6, 18, 58, 46, "Ferro", "", "", "Perdite nel Ferro"},
     {Kind::Result, "TAPERP", "GroupBox13", 6, 41, 58, 46, "Rame Prim.", "", "",

@@ -593,11 +593,38 @@ void TestMainWindow::screenshots() {
         {0, 0, "page0_single_layer"}, {0, 1, "page0_closed_core"}, {1, 0, "page1_ferrite"},
         {2, 0, "page2_mains"},        {3, 0, "page3_manual"},
     };
-    for (const auto& [page, subPage, name] : shots) {
-        pages->setCurrentIndex(page);
-        subPages->setCurrentIndex(subPage);
-        QVERIFY(window->grab().save(folder + "/" + name + ".png"));
-    }
+    const auto shoot = [&](const QString& suffix) {
+        for (const auto& [page, subPage, name] : shots) {
+            pages->setCurrentIndex(page);
+            subPages->setCurrentIndex(subPage);
+            QVERIFY(window->grab().save(folder + "/" + name + suffix + ".png"));
+        }
+    };
+    shoot("");
+    // The same pages with results in every field, to see that they fit.
+    QWidget* root = window.get();
+    TypeInto(root, "IFREQ", "100");
+    TypeInto(root, "ICAP", "10");
+    Click(root, "SBCIR");
+    Click(root, "SBCXC");
+    Click(root, "SBCXL");
+    Click(root, "SBPASSAIR");
+    TypeInto(root, "DSS", "10");
+    TypeInto(root, "LSS", "20");
+    Click(root, "SBCNSSS");
+    TypeInto(root, "ALNUC", "250");
+    Click(root, "SBCNSNUC");
+    for (const char* name : {"D1NUC", "D2NUC", "D3NUC", "D4NUC", "D5NUC"})
+        TypeInto(root, name, "5");
+    TypeInto(root, "EDDIAM", Local("0,3"));
+    AnswerNextBox([&] { Click(root, "SBALTRONUC"); });
+    Click(root, "SBCALC");
+    TypeIntoCell(root, "SGTAINSEC", 0, 1, "12");
+    TypeIntoCell(root, "SGTAINSEC", 1, 1, "2");
+    TypeIntoCell(root, "SGTAINSEC", 0, 2, "100");
+    TypeIntoCell(root, "SGTAINSEC", 1, 2, "20");
+    AnswerNextBox([&] { Click(root, "SBTACALC"); });
+    shoot("_filled");
 }
 
 QTEST_MAIN(TestMainWindow)
