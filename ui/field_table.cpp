@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -42,10 +43,24 @@ void SetBackground(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-QToolButton* MakeToolButton(QWidget* parent, const char* icon) {
+// The button pictures of one table, each file read once and shared by its buttons.
+class Icons {
+public:
+    const QIcon& Get(const char* file) {
+        auto found = icons_.find(file);
+        if (found == icons_.end())
+            found = icons_.insert(file, QIcon(QStringLiteral(":/pictures/") + Utf8(file)));
+        return found.value();
+    }
+
+private:
+    QHash<QString, QIcon> icons_;
+};
+
+QToolButton* MakeToolButton(QWidget* parent, const QIcon& icon) {
     auto* button = new QToolButton(parent);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setIcon(QIcon(QStringLiteral(":/pictures/") + Utf8(icon)));
+    button->setIcon(icon);
     button->setIconSize(QSize(16, 16));
     return button;
 }
@@ -96,7 +111,7 @@ QTableWidget* MakeGrid(QWidget* parent, const Item& item) {
     return grid;
 }
 
-QWidget* MakeItem(QWidget* parent, const Item& item) {
+QWidget* MakeItem(QWidget* parent, const Item& item, Icons& icons) {
     switch (item.kind) {
     case Kind::Group:
         return new QGroupBox(Utf8(item.text), parent);
@@ -115,11 +130,11 @@ QWidget* MakeItem(QWidget* parent, const Item& item) {
     case Kind::PickList:
         return MakeList(parent, item, false);
     case Kind::CalcButton:
-        return MakeToolButton(parent, "btn_calc.svg");
+        return MakeToolButton(parent, icons.Get("btn_calc.svg"));
     case Kind::PassButton:
-        return MakeToolButton(parent, "btn_transfer.svg");
+        return MakeToolButton(parent, icons.Get("btn_transfer.svg"));
     case Kind::ClearButton:
-        return MakeToolButton(parent, "btn_clear.svg");
+        return MakeToolButton(parent, icons.Get("btn_clear.svg"));
     case Kind::WideButton: {
         auto* button = new QToolButton(parent);
         button->setFocusPolicy(Qt::NoFocus);
@@ -199,9 +214,10 @@ QWidget* FindContainer(QWidget* root, const char* name) {
 }
 
 void BuildItems(QWidget* root, std::span<const Item> items) {
+    Icons icons;
     for (const Item& item : items) {
         QWidget* parent = FindContainer(root, item.parent);
-        QWidget* widget = MakeItem(parent, item);
+        QWidget* widget = MakeItem(parent, item, icons);
         widget->setObjectName(QLatin1String(item.name));
         widget->setGeometry(item.x, item.y, item.w, item.h);
         SetHint(widget, item.hint);
@@ -252,6 +268,17 @@ void ApplyTints(QWidget* root, std::span<const Tint> tints) {
     for (const Tint& tint : tints)
         if (auto* widget = root->findChild<QWidget*>(QLatin1String(tint.name)))
             SetBackground(widget, ToQColor(tint.colour));
+}
+
+void ChainTabOrder(QWidget* root, std::initializer_list<const char*> names) {
+    QWidget* previous = nullptr;
+    for (const char* name : names) {
+        auto* widget = root->findChild<QWidget*>(QLatin1String(name));
+        if (previous && widget)
+            QWidget::setTabOrder(previous, widget);
+        if (widget)
+            previous = widget;
+    }
 }
 
 QString RegionalDecimal(QString text) {

@@ -5,6 +5,7 @@
 #include "page.h"
 
 #include <QColor>
+#include <initializer_list>
 #include <span>
 
 class QWidget;
@@ -90,6 +91,9 @@ void BuildInductorPage(QWidget* page);
 void BuildFerritePage(QWidget* page);
 void BuildMainsPage(QWidget* page);
 void BuildManualPage(QWidget* page);
+
+// Sets the Tab order of the named controls to the order given.
+void ChainTabOrder(QWidget* root, std::initializer_list<const char*> names);
 
 // Text with the comma of a stored decimal number replaced by the regional separator.
 QString RegionalDecimal(QString text);

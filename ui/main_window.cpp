@@ -203,7 +203,6 @@ void TForm1::BuildBottomBar() {
     hints_ = new QCheckBox("Hints ON OFF", this);
     hints_->setObjectName("CBHINTS");
     hints_->setChecked(true);
-    hints_->setFont(bold);
     hints_->setGeometry(370, kBottomRow + 4, 130, 18);
 }
 

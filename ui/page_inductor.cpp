@@ -154,6 +154,9 @@ void BuildInductorPage(QWidget* page) {
     BuildFields(page, kCurrentFields, kResultTint);
     BuildItems(page, kSubPages);
     BuildFields(page, kSubPageFields, kResultTint);
+    // Each unit list follows its value in the Tab order.
+    ChainTabOrder(page, {"ISS", "CBUISS", "MESS"});
+    ChainTabOrder(page, {"INUC", "CBUINUC", "ALNUC"});
 }
 
 } // namespace velkor::ui

@@ -122,6 +122,10 @@ void BuildMainsPage(QWidget* page) {
     BuildItems(page, kItems);
     BuildFields(page, kFields, kResultTint, kSpins);
     ApplyTints(page, kTints);
+    // Tab through the inputs in reading order of the data: nameplate, core, bobbin.
+    ChainTabOrder(page, {"TAVP", "TAFREQ", "TADENS", "TAPTOT", "TASEZL", "SGTAINSEC", "TALC",
+                         "CBTAINDUZ", "TARESA", "PEFE", "CBAUTOCART", "TACA", "TACC", "TACX",
+                         "RBTASING", "RBTADOPPIO"});
     // Stored decimal numbers follow the regional separator, so that they convert when read.
     if (auto* induction = page->findChild<QComboBox*>("CBTAINDUZ")) {
         const int selected = induction->currentIndex();

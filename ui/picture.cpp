@@ -9,12 +9,17 @@ namespace velkor::ui {
 Picture::Picture(const QString& file, QWidget* parent)
     : QWidget(parent), file_(":/pictures/" + file) {}
 
+Picture::~Picture() = default;
+
 void Picture::paintEvent(QPaintEvent*) {
-    if (!QFile::exists(file_))
+    if (!renderer_) {
+        if (!QFile::exists(file_))
+            return;
+        renderer_ = std::make_unique<QSvgRenderer>(file_);
+    }
+    if (!renderer_->isValid())
         return;
-    QSvgRenderer renderer(file_);
-    if (!renderer.isValid())
-        return;
+    QSvgRenderer& renderer = *renderer_;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // Keep the drawing's proportions, centred in the widget.

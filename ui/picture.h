@@ -5,19 +5,25 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
+class QSvgRenderer;
+
 namespace velkor::ui {
 
 class Picture : public QWidget {
     Q_OBJECT
 public:
     explicit Picture(const QString& file, QWidget* parent = nullptr);
+    ~Picture() override;
     const QString& File() const { return file_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString file_; // ":/pictures/<name>.svg"
+    QString file_;                           // ":/pictures/<name>.svg"
+    std::unique_ptr<QSvgRenderer> renderer_; // read at the first paint
 };
 
 } // namespace velkor::ui

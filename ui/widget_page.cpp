@@ -75,9 +75,12 @@ int WidgetPage::ItemIndex(std::string_view name) const {
     auto* list = qobject_cast<QComboBox*>(Find(name));
     if (!list)
         return -1;
-    // A text typed into an editable list leaves it without a selected position.
-    if (list->isEditable() && list->property("velkorTyped").toBool())
-        return -1;
+    // A typed text selects the item it names exactly; any other text leaves the list without
+    // a selected position.
+    if (list->isEditable() && list->property("velkorTyped").toBool()) {
+        const QString typed = list->currentText();
+        return typed.isEmpty() ? -1 : list->findText(typed, Qt::MatchExactly);
+    }
     return list->currentIndex();
 }
 

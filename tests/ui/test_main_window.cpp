@@ -125,7 +125,8 @@ private slots:
     void exitYesCloses();
     void transfers_data();
     void transfers();
-    void typedUnitTextTransfersNoSelection();
+    void typedUnitText_data();
+    void typedUnitText();
     void ferriteDefaultDesign();
     void ferriteAlarmAndBack();
     void zeroDensityShowsGeneralError();
@@ -474,19 +475,33 @@ void TestMainWindow::transfers() {
     QCOMPARE(Control<QComboBox>(root, from.list)->currentIndex(), fromIndex);
 }
 
-void TestMainWindow::typedUnitTextTransfersNoSelection() {
+void TestMainWindow::typedUnitText_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("passed");
+    QTest::newRow("no such unit") << "uH" << -1;
+    QTest::newRow("an item's text") << "nH" << 3;
+    QTest::newRow("emptied") << "" << -1;
+}
+
+void TestMainWindow::typedUnitText() {
+    // A text typed into an editable unit list is passed on as the position it names, if any.
+    QFETCH(QString, typed);
+    QFETCH(int, passed);
     Window window;
     QWidget* root = window.get();
     auto* list = Control<QComboBox>(root, "CBUIR");
     ShowPageOf(list);
     list->setFocus();
     list->lineEdit()->selectAll();
-    QTest::keyClicks(list->lineEdit(), "uH");
+    QTest::keyClick(list->lineEdit(), Qt::Key_Delete);
+    for (QChar c : typed)
+        QTest::keyClick(list->lineEdit(), c.toLatin1());
+    list->lineEdit()->setText(typed); // whatever the inline completion added
     TypeInto(root, "IIND", "33");
     Click(root, "SBPASSAIR");
     QCOMPARE(Text(root, "ISS"), QString("33"));
-    QCOMPARE(Control<QComboBox>(root, "CBUISS")->currentIndex(), -1);
-    QCOMPARE(Control<QComboBox>(root, "CBUINUC")->currentIndex(), -1);
+    QCOMPARE(Control<QComboBox>(root, "CBUISS")->currentIndex(), passed);
+    QCOMPARE(Control<QComboBox>(root, "CBUINUC")->currentIndex(), passed);
 }
 
 void TestMainWindow::ferriteDefaultDesign() {
