@@ -166,11 +166,16 @@ void TypeIntoCell(QWidget* root, const QString& grid, int column, int row, const
     table->setCurrentCell(row, column);
     QTest::keyClick(table->viewport(), Qt::Key_F2);
     QWidget* editor = QApplication::focusWidget();
+    if (!qobject_cast<QLineEdit*>(editor)) // the window is not active: find the open editor
+        for (auto* line : table->viewport()->findChildren<QLineEdit*>())
+            if (line->isVisible())
+                editor = line;
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         line->selectAll();
         for (QChar c : text)
             QTest::keyClick(line, c.toLatin1() ? c.toLatin1() : '?');
         QTest::keyClick(line, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the view commits the editor's text from its queue
     }
 }
 

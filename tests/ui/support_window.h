@@ -81,7 +81,8 @@ bool Bold(QWidget* root, const QString& name);
 // Cell of a grid; row 0 is the header row.
 QString Cell(QWidget* root, const QString& grid, int column, int row);
 
-// Types `text` into a grid cell through its editor (opened with F2), then commits with Enter.
+// Types `text` into a grid cell through its editor (opened with F2) as real key presses, then
+// commits it with Enter.
 void TypeIntoCell(QWidget* root, const QString& grid, int column, int row, const QString& text);
 
 } // namespace window_testing

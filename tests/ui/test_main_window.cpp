@@ -131,6 +131,7 @@ private slots:
     void ferriteAlarmAndBack();
     void zeroDensityShowsGeneralError();
     void unreadableSpinShowsGeneralError();
+    void secondariesFollowEveryKeystroke();
     void newWindowStartsAfresh();
     void screenshots();
 
@@ -579,6 +580,44 @@ void TestMainWindow::unreadableSpinShowsGeneralError() {
     QCOMPARE(box.icon, QMessageBox::Critical);
 }
 
+void TestMainWindow::secondariesFollowEveryKeystroke() {
+    Window window;
+    QWidget* root = window.get();
+    auto* grid = Control<QTableWidget>(root, "SGTAINSEC");
+    ShowPageOf(grid);
+    grid->setFocus();
+    grid->setCurrentCell(1, 0);
+    // Opening the editor reports the cell's text: the power column is refreshed at once.
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QCOMPARE(Cell(root, "SGTAINSEC", 2, 1), QString("?"));
+    QCOMPARE(Text(root, "TAPTOT"), Local(" 0,0"));
+    QTest::keyClick(editor, '1');
+    QCOMPARE(window->Secondaries().At(0, 1), std::string("1"));
+    QTest::keyClick(editor, '2');
+    QCOMPARE(window->Secondaries().At(0, 1), std::string("12"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the view commits the editor's text from its queue
+    QCOMPARE(Cell(root, "SGTAINSEC", 0, 1), QString("12"));
+    QCOMPARE(window->Secondaries().At(0, 1), std::string("12"));
+
+    TypeIntoCell(root, "SGTAINSEC", 1, 1, "2");
+    QCOMPARE(window->Secondaries().At(1, 1), std::string("2"));
+    QCOMPARE(Cell(root, "SGTAINSEC", 2, 1), Local("24,0"));
+    QCOMPARE(Text(root, "TAPTOT"), Local("24,0"));
+    // The power column takes typing but stores nothing.
+    TypeIntoCell(root, "SGTAINSEC", 2, 3, "99");
+    QCOMPARE(Cell(root, "SGTAINSEC", 2, 3), QString("99"));
+    for (const std::string& text : window->Secondaries().texts)
+        QVERIFY(text.empty() || text == "12" || text == "2");
+    // The header row and the results grid take no editor.
+    grid->setCurrentCell(0, 0);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QVERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+    QCOMPARE(Cell(root, "SGTAINSEC", 0, 0), QString("Vs volt"));
+}
+
 void TestMainWindow::newWindowStartsAfresh() {
     {
         Window first;
@@ -601,7 +640,11 @@ void TestMainWindow::screenshots() {
     const QString folder = qEnvironmentVariable("VELKOR_SCREENSHOTS");
     if (folder.isEmpty())
         QSKIP("set VELKOR_SCREENSHOTS to a folder to write the page pictures");
+    // With the manual beside it, as the installed program finds it.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(VELKOR_SOURCE_DIR "/resources");
     Window window;
+    QDir::setCurrent(previous);
     auto* pages = Control<QTabWidget>(window.get(), "PageControl1");
     auto* subPages = Control<QTabWidget>(window.get(), "PageControl2");
     const std::tuple<int, int, const char*> shots[] = {
