@@ -154,6 +154,13 @@ void BuildInductorPage(QWidget* page) {
     BuildFields(page, kCurrentFields, kResultTint);
     BuildItems(page, kSubPages);
     BuildFields(page, kSubPageFields, kResultTint);
+    for (const char* name : {"LabelTitleSS", "LabelTitleNUC"}) {
+        if (auto* heading = page->findChild<QWidget*>(name)) {
+            QFont font = heading->font();
+            font.setBold(true);
+            heading->setFont(font);
+        }
+    }
     // Each unit list follows its value in the Tab order.
     ChainTabOrder(page, {"ISS", "CBUISS", "MESS"});
     ChainTabOrder(page, {"INUC", "CBUINUC", "ALNUC"});
