@@ -101,7 +101,12 @@ void Click(QWidget* root, const QString& name) {
         button->click();
 }
 
-BoxSeen AnswerNextBox(const std::function<void()>& trigger, const QString& answer) {
+namespace {
+
+// Watches for the first modal QMessageBox while `trigger` runs; `close` reads nothing and
+// closes it.
+BoxSeen WatchNextBox(const std::function<void()>& trigger,
+                     const std::function<void(QMessageBox*)>& close) {
     BoxSeen seen;
     QTimer watcher;
     watcher.setInterval(0);
@@ -113,25 +118,38 @@ BoxSeen AnswerNextBox(const std::function<void()>& trigger, const QString& answe
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
-        QAbstractButton* choice = nullptr;
-        for (QAbstractButton* button : box->buttons()) {
+        for (QAbstractButton* button : box->buttons())
             seen.buttons << button->text();
-            if (!answer.isEmpty() && button->text() == answer)
-                choice = button;
-        }
-        if (!choice)
-            choice = box->defaultButton() ? static_cast<QAbstractButton*>(box->defaultButton())
-                                          : box->buttons().value(0);
         watcher.stop();
-        if (choice)
-            choice->click();
-        else
-            box->reject();
+        close(box);
     });
     watcher.start();
     trigger();
     watcher.stop();
     return seen;
+}
+
+} // namespace
+
+BoxSeen DismissNextBox(const std::function<void()>& trigger) {
+    return WatchNextBox(trigger, [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+}
+
+BoxSeen AnswerNextBox(const std::function<void()>& trigger, const QString& answer) {
+    return WatchNextBox(trigger, [&answer](QMessageBox* box) {
+        QAbstractButton* choice = nullptr;
+        for (QAbstractButton* button : box->buttons())
+            if (!answer.isEmpty() && button->text() == answer)
+                choice = button;
+        if (!choice && box->defaultButton())
+            choice = box->defaultButton();
+        if (!choice)
+            choice = box->buttons().value(0);
+        if (choice)
+            choice->click();
+        else
+            box->reject();
+    });
 }
 
 QColor Background(QWidget* root, const QString& name) {

@@ -73,6 +73,9 @@ struct BoxSeen {
 // `shown` is false when no box opened.
 BoxSeen AnswerNextBox(const std::function<void()>& trigger, const QString& answer = {});
 
+// The same, closing the box with the Escape key instead of a button.
+BoxSeen DismissNextBox(const std::function<void()>& trigger);
+
 // Looks of a field: background (QPalette::Base), text colour (QPalette::Text), weight.
 QColor Background(QWidget* root, const QString& name);
 QColor TextColour(QWidget* root, const QString& name);

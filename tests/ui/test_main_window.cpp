@@ -407,6 +407,13 @@ void TestMainWindow::exitNoLeavesFields() {
     QCOMPARE(Text(window.get(), "IFREQ"), QString("123"));
     QCOMPARE(Text(window.get(), "VPMIN"), Local("12,5"));
     QCOMPARE(Control<QTabWidget>(window.get(), "PageControl1")->currentIndex(), 1);
+
+    // Dismissed with Escape: nothing happens either.
+    const BoxSeen dismissed = DismissNextBox([&] { Click(window.get(), "SBEXIT"); });
+    QVERIFY(dismissed.shown);
+    QVERIFY(window.Alive());
+    QVERIFY(window->isVisible());
+    QCOMPARE(Text(window.get(), "IFREQ"), QString("123"));
 }
 
 void TestMainWindow::exitYesCloses() {
