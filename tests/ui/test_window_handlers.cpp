@@ -1,0 +1,246 @@
+// The main window's handlers through its real widgets on the offscreen platform: the ferrite
+// design typed with real keys end to end, its alarm looks, the general error box on a fault or
+// an unreadable spin value, the secondaries grid's report of every keystroke, and a new window
+// starting afresh. With VELKOR_SCREENSHOTS set, also writes a picture of every page.
+#include "main_window.h"
+#include "support_window.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace window_testing;
+
+namespace {
+
+const QColor kFerriteTint(214, 252, 254);
+const QColor kRed(255, 0, 0);
+const QColor kWhite(255, 255, 255);
+
+QColor NormalText() {
+    return QApplication::palette().color(QPalette::Text);
+}
+
+// The thirteen ferrite inputs at their defaults, as typed under a decimal comma.
+const std::pair<const char*, const char*> kFerriteInputs[] = {
+    {"VPMIN", "10,0"}, {"VPMAX", "13,9"},  {"FREQ", "20000"}, {"FATTF", "4"}, {"VSPP", "600,0"},
+    {"PSEC", "8"},     {"DCMQ", "4,9338"}, {"BSAT", "4100"},  {"AL", "2800"}, {"AE", "52"},
+    {"AC", "30"},      {"PUN", "48,79"},   {"ETA", "50"},
+};
+
+// The sixteen results of the default ferrite design, as under a decimal comma.
+const std::pair<const char*, const char*> kFerriteDefaults[] = {
+    {"BMAX", " 2000"},      {"AEAC", "0,1560"},    {"AEACMIN", "0,0544"}, {"IPRIM", "1,600"},
+    {"NSP", "  12 (12,0)"}, {"LPRIM", "403,2"},    {"XLPRIM", "   51"},   {"BMAXEFF", "2784"},
+    {"NSS", " 720"},        {"LSEC", "1451520,0"}, {"XLSEC", "182403"},   {"VSRMS", "212,1"},
+    {"ISEC", "0,0377"},     {"DFS", "0,10"},       {"IPPEEK", "2,325"},   {"DFP", "0,77"},
+};
+
+} // namespace
+
+class TestWindowHandlers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void ferriteDefaultDesign();
+    void ferriteAlarmAndBack();
+    void zeroDensityShowsGeneralError();
+    void unreadableSpinShowsGeneralError();
+    void secondariesFollowEveryKeystroke();
+    void newWindowStartsAfresh();
+    void screenshots();
+
+private:
+    QTemporaryDir emptyFolder_;
+};
+
+void TestWindowHandlers::initTestCase() {
+    QVERIFY(emptyFolder_.isValid());
+    QVERIFY(QDir::setCurrent(emptyFolder_.path()));
+}
+
+void TestWindowHandlers::ferriteDefaultDesign() {
+    Window window;
+    QWidget* root = window.get();
+    // The defaults typed again as real keys (the field keeps the focus while "Calcola" runs).
+    for (const auto& [name, text] : kFerriteInputs) {
+        TypeInto(root, name, Local(text));
+        QCOMPARE(Text(root, name), Local(text));
+    }
+    const BoxSeen box = AnswerNextBox([&] { Click(root, "SBCALC"); });
+    QVERIFY2(!box.shown, qPrintable(box.text));
+    for (const auto& [name, text] : kFerriteDefaults)
+        QCOMPARE(Text(root, name), Local(text));
+    for (const char* name : {"AEAC", "BMAXEFF"}) {
+        QCOMPARE(Background(root, name), kFerriteTint);
+        QCOMPARE(TextColour(root, name), NormalText());
+        QVERIFY(!Bold(root, name));
+    }
+    // The inputs are left as typed.
+    QCOMPARE(Text(root, "DCMQ"), Local("4,9338"));
+}
+
+void TestWindowHandlers::ferriteAlarmAndBack() {
+    Window window;
+    QWidget* root = window.get();
+    TypeInto(root, "AC", "10");
+    Click(root, "SBCALC");
+    QCOMPARE(Text(root, "AEAC"), Local("0,0520"));
+    QCOMPARE(Background(root, "AEAC"), kRed);
+    QCOMPARE(TextColour(root, "AEAC"), kWhite);
+    QVERIFY(Bold(root, "AEAC"));
+    QCOMPARE(Background(root, "BMAXEFF"), kFerriteTint);
+
+    TypeInto(root, "AC", "30");
+    Click(root, "SBCALC");
+    QCOMPARE(Background(root, "AEAC"), kFerriteTint);
+    QCOMPARE(TextColour(root, "AEAC"), NormalText());
+    QVERIFY(!Bold(root, "AEAC"));
+}
+
+void TestWindowHandlers::zeroDensityShowsGeneralError() {
+    Window window;
+    QWidget* root = window.get();
+    Control<QLineEdit>(root, "AEACMIN")->setText("before");
+    TypeInto(root, "DCMQ", "0");
+    const BoxSeen box = AnswerNextBox([&] { Click(root, "SBCALC"); });
+    QVERIFY(box.shown);
+    QCOMPARE(box.title, QString("Velkor"));
+    QCOMPARE(box.text, QString("Floating point division by zero."));
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.buttons.size(), 1);
+    // Steps 1 and 2 wrote their fields; the design stopped before AeAc minima.
+    QCOMPARE(Text(root, "BMAX"), QString(" 2000"));
+    QCOMPARE(Text(root, "AEAC"), Local("0,1560"));
+    QCOMPARE(Text(root, "AEACMIN"), QString("before"));
+    // The window goes on working.
+    QVERIFY(window->isVisible());
+    TypeInto(root, "DCMQ", Local("4,9338"));
+    const BoxSeen again = AnswerNextBox([&] { Click(root, "SBCALC"); });
+    QVERIFY(!again.shown);
+    QCOMPARE(Text(root, "AEACMIN"), Local("0,0544"));
+}
+
+void TestWindowHandlers::unreadableSpinShowsGeneralError() {
+    Window window;
+    QWidget* root = window.get();
+    Control<QLineEdit>(root, "VPMIN")->setText("E");
+    const BoxSeen box = AnswerNextBox([&] { Click(root, "SBCALC"); });
+    QVERIFY(box.shown);
+    QCOMPARE(box.title, QString("Velkor"));
+    QCOMPARE(box.text, QString("'E' is not a valid floating point value."));
+    QCOMPARE(box.icon, QMessageBox::Critical);
+}
+
+void TestWindowHandlers::secondariesFollowEveryKeystroke() {
+    Window window;
+    QWidget* root = window.get();
+    auto* grid = Control<QTableWidget>(root, "SGTAINSEC");
+    ShowPageOf(grid);
+    grid->setFocus();
+    grid->setCurrentCell(1, 0);
+    // Opening the editor reports the cell's text: the power column is refreshed at once.
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QCOMPARE(Cell(root, "SGTAINSEC", 2, 1), QString("?"));
+    QCOMPARE(Text(root, "TAPTOT"), Local(" 0,0"));
+    QTest::keyClick(editor, '1');
+    QCOMPARE(window->Secondaries().At(0, 1), std::string("1"));
+    QTest::keyClick(editor, '2');
+    QCOMPARE(window->Secondaries().At(0, 1), std::string("12"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the view commits the editor's text from its queue
+    QCOMPARE(Cell(root, "SGTAINSEC", 0, 1), QString("12"));
+    QCOMPARE(window->Secondaries().At(0, 1), std::string("12"));
+
+    TypeIntoCell(root, "SGTAINSEC", 1, 1, "2");
+    QCOMPARE(window->Secondaries().At(1, 1), std::string("2"));
+    QCOMPARE(Cell(root, "SGTAINSEC", 2, 1), Local("24,0"));
+    QCOMPARE(Text(root, "TAPTOT"), Local("24,0"));
+    // The power column takes typing but stores nothing.
+    TypeIntoCell(root, "SGTAINSEC", 2, 3, "99");
+    QCOMPARE(Cell(root, "SGTAINSEC", 2, 3), QString("99"));
+    for (const std::string& text : window->Secondaries().texts)
+        QVERIFY(text.empty() || text == "12" || text == "2");
+    // The header row and the results grid take no editor.
+    grid->setCurrentCell(0, 0);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QVERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+    QCOMPARE(Cell(root, "SGTAINSEC", 0, 0), QString("Vs volt"));
+}
+
+void TestWindowHandlers::newWindowStartsAfresh() {
+    {
+        Window first;
+        TypeInto(first.get(), "IFREQ", "50");
+        Click(first.get(), "SBCALC");
+        Click(first.get(), "RBC2NUC");
+        QVERIFY(FindControl(first.get(), "IMG1")->isHidden());
+    }
+    Window second;
+    QCOMPARE(Text(second.get(), "IFREQ"), QString());
+    QCOMPARE(Text(second.get(), "BMAX"), QString());
+    QVERIFY(!FindControl(second.get(), "IMG1")->isHidden());
+    QVERIFY(FindControl(second.get(), "IMG2")->isHidden());
+    for (const std::string& text : second->Secondaries().texts)
+        QVERIFY(text.empty());
+}
+
+void TestWindowHandlers::screenshots() {
+    // Pictures of every page for looking at the layout: VELKOR_SCREENSHOTS=<folder>.
+    const QString folder = qEnvironmentVariable("VELKOR_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("set VELKOR_SCREENSHOTS to a folder to write the page pictures");
+    // With the manual beside it, as the installed program finds it.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(VELKOR_SOURCE_DIR "/resources");
+    Window window;
+    QDir::setCurrent(previous);
+    auto* pages = Control<QTabWidget>(window.get(), "PageControl1");
+    auto* subPages = Control<QTabWidget>(window.get(), "PageControl2");
+    const std::tuple<int, int, const char*> shots[] = {
+        {0, 0, "page0_single_layer"}, {0, 1, "page0_closed_core"}, {1, 0, "page1_ferrite"},
+        {2, 0, "page2_mains"},        {3, 0, "page3_manual"},
+    };
+    const auto shoot = [&](const QString& suffix) {
+        for (const auto& [page, subPage, name] : shots) {
+            pages->setCurrentIndex(page);
+            subPages->setCurrentIndex(subPage);
+            QVERIFY(window->grab().save(folder + "/" + name + suffix + ".png"));
+        }
+    };
+    shoot("");
+    // The same pages with results in every field, to see that they fit.
+    QWidget* root = window.get();
+    TypeInto(root, "IFREQ", "100");
+    TypeInto(root, "ICAP", "10");
+    Click(root, "SBCIR");
+    Click(root, "SBCXC");
+    Click(root, "SBCXL");
+    Click(root, "SBPASSAIR");
+    TypeInto(root, "DSS", "10");
+    TypeInto(root, "LSS", "20");
+    Click(root, "SBCNSSS");
+    TypeInto(root, "ALNUC", "250");
+    Click(root, "SBCNSNUC");
+    for (const char* name : {"D1NUC", "D2NUC", "D3NUC", "D4NUC", "D5NUC"})
+        TypeInto(root, name, "5");
+    TypeInto(root, "EDDIAM", Local("0,3"));
+    AnswerNextBox([&] { Click(root, "SBALTRONUC"); });
+    Click(root, "SBCALC");
+    TypeIntoCell(root, "SGTAINSEC", 0, 1, "12");
+    TypeIntoCell(root, "SGTAINSEC", 1, 1, "2");
+    TypeIntoCell(root, "SGTAINSEC", 0, 2, "100");
+    TypeIntoCell(root, "SGTAINSEC", 1, 2, "20");
+    AnswerNextBox([&] { Click(root, "SBTACALC"); });
+    shoot("_filled");
+}
+
+QTEST_MAIN(TestWindowHandlers)
+#include "test_window_handlers.moc"
