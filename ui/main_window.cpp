@@ -277,6 +277,8 @@ void TForm1::Run(const std::function<void(velkor::Page&)>& handler) {
         ShowGeneralError(QString::fromStdString(fault.description()) + '.');
     } catch (const std::exception& error) {
         ShowGeneralError(QString::fromUtf8(error.what()) + '.');
+    } catch (...) {
+        ShowGeneralError(QStringLiteral("Unknown error."));
     }
 }
 
