@@ -158,7 +158,19 @@ TForm1::TForm1(QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // Hiding takes the focus from an open cell editor, which then commits its text while the
+    // fields and the secondaries table are still here. After that no control may reach a
+    // handler: the signals into this window are cut, the calculations' view goes, and the
+    // pages are deleted now, while the members the handlers use still exist.
+    hide();
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+    page_.reset();
+    delete pageControl1_;
+    pageControl1_ = nullptr;
+    pageControl2_ = nullptr;
+}
 
 velkor::Page& TForm1::Fields() {
     return *page_;
@@ -271,6 +283,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Run(const std::function<void(velkor::Page&)>& handler) {
+    if (!page_) // the window is being deleted
+        return;
     try {
         handler(*page_);
     } catch (const velkor::Fault& fault) {
@@ -288,6 +302,8 @@ void TForm1::ShowGeneralError(const QString& text) {
 
 void TForm1::CBHINTSClick() {
     // Every hint inside the pages goes off or on together; the bottom buttons keep theirs.
+    if (!pageControl1_)
+        return;
     const bool on = hints_->isChecked();
     for (QWidget* widget : pageControl1_->findChildren<QWidget*>()) {
         const QVariant hint = widget->property("velkorHint");

@@ -8,10 +8,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using namespace window_testing;
 
@@ -53,6 +56,7 @@ private slots:
     void unreadableSpinShowsGeneralError();
     void secondariesFollowEveryKeystroke();
     void newWindowStartsAfresh();
+    void deletedWithCellEditorOpen();
     void screenshots();
 
 private:
@@ -190,6 +194,29 @@ void TestWindowHandlers::newWindowStartsAfresh() {
     QVERIFY(FindControl(second.get(), "IMG2")->isHidden());
     for (const std::string& text : second->Secondaries().texts)
         QVERIFY(text.empty());
+}
+
+void TestWindowHandlers::deletedWithCellEditorOpen() {
+    // The program ends while a secondaries cell is still being edited: the editor's last text
+    // must not reach a window that is going away.
+    auto window = std::make_unique<Window>();
+    QPointer<QWidget> root = window->get();
+    auto* grid = Control<QTableWidget>(root, "SGTAINSEC");
+    ShowPageOf(grid);
+    grid->setFocus(Qt::OtherFocusReason);
+    grid->setCurrentCell(1, 0);
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QTest::keyClick(editor, '1');
+    QTest::keyClick(editor, '2');
+    QCOMPARE((*window)->Secondaries().At(0, 1), std::string("12"));
+    window.reset();
+    QVERIFY(root.isNull());
+    // A window made afterwards works as usual.
+    Window next;
+    TypeIntoCell(next.get(), "SGTAINSEC", 0, 1, "7");
+    QCOMPARE(next->Secondaries().At(0, 1), std::string("7"));
 }
 
 void TestWindowHandlers::screenshots() {
