@@ -4,11 +4,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -88,6 +92,29 @@ void TypeInto(QWidget* root, const QString& name, const QString& text) {
         QTest::keyClick(edit, c.toLatin1() ? c.toLatin1() : '?');
 }
 
+namespace {
+
+// Where a user clicks a button: on the indicator of a check box or radio button (whose widget
+// may be much wider than its caption, and takes clicks only on the indicator and the caption),
+// in the middle of any other button.
+QPoint ClickPoint(QAbstractButton* button) {
+    QStyle::SubElement indicator;
+    if (qobject_cast<QCheckBox*>(button))
+        indicator = QStyle::SE_CheckBoxIndicator;
+    else if (qobject_cast<QRadioButton*>(button))
+        indicator = QStyle::SE_RadioButtonIndicator;
+    else
+        return button->rect().center();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    return button->style()->subElementRect(indicator, &option, button).center();
+}
+
+} // namespace
+
 void Click(QWidget* root, const QString& name) {
     auto* button = Control<QAbstractButton>(root, name);
     if (!button) {
@@ -96,7 +123,7 @@ void Click(QWidget* root, const QString& name) {
     }
     ShowPageOf(button);
     if (button->isVisible())
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        QTest::mouseClick(button, Qt::LeftButton, {}, ClickPoint(button));
     else
         button->click();
 }

@@ -52,8 +52,8 @@ QChar DecimalSeparator();
 // text and types `text` as real key presses; ends with the field still focused.
 void TypeInto(QWidget* root, const QString& name, const QString& text);
 
-// Presses and releases the left mouse button on a button (tool button, radio, check box);
-// the page holding it is shown first.
+// Presses and releases the left mouse button on a button: in the middle of a tool button, on
+// the indicator of a radio button or check box. The page holding it is shown first.
 void Click(QWidget* root, const QString& name);
 
 // Makes the pages of every tab control holding `widget` the current ones.

@@ -40,23 +40,6 @@ void Enter(QWidget* root, int column, int row, const QString& text) {
     QCoreApplication::processEvents();
 }
 
-// Clicks a radio button or check box on its indicator (its field is wider than its caption).
-void ClickIndicator(QWidget* root, const char* name) {
-    auto* button = Control<QAbstractButton>(root, name);
-    ShowPageOf(button);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-// Hides the window before it is deleted, so that an editor still open commits its text to
-// a live window (as closing the window does).
-struct HideFirst {
-    Window& window;
-    ~HideFirst() {
-        if (window.Alive())
-            window->hide();
-    }
-};
-
 // Return in an open cell editor, then the editor's queued close.
 void Commit(QWidget* editor) {
     QTest::keyClick(editor, Qt::Key_Return);
@@ -114,7 +97,6 @@ QStringList TestMainsPage::PowerColumn(QWidget* root) {
 
 void TestMainsPage::workedExample() {
     Window window;
-    HideFirst hideFirst{window};
     Enter(window.get(), 0, 1, "12");
     Enter(window.get(), 1, 1, "2");
     const BoxSeen box = AnswerNextBox([&] { Click(window.get(), "SBTACALC"); });
@@ -141,10 +123,9 @@ void TestMainsPage::workedExample() {
 
 void TestMainsPage::workedExampleDoubleSection() {
     Window window;
-    HideFirst hideFirst{window};
     Enter(window.get(), 0, 1, "12");
     Enter(window.get(), 1, 1, "2");
-    ClickIndicator(window.get(), "RBTADOPPIO");
+    Click(window.get(), "RBTADOPPIO");
     QVERIFY(FindControl(window.get(), "TAIMG1")->isHidden());
     QVERIFY(!FindControl(window.get(), "TAIMG2")->isHidden());
     QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
@@ -158,7 +139,7 @@ void TestMainsPage::workedExampleDoubleSection() {
     for (int column = 0; column < 8; ++column)
         QCOMPARE(Cell(window.get(), "SGTAOUTSEC", column, 1), Local(row1[column]));
 
-    ClickIndicator(window.get(), "RBTASING");
+    Click(window.get(), "RBTASING");
     QVERIFY(!FindControl(window.get(), "TAIMG1")->isHidden());
     QVERIFY(FindControl(window.get(), "TAIMG2")->isHidden());
     QCOMPARE(Text(window.get(), "TACC"), Local("19,3")); // unchanged until the next run
@@ -166,7 +147,6 @@ void TestMainsPage::workedExampleDoubleSection() {
 
 void TestMainsPage::oversizeLamination() {
     Window window;
-    HideFirst hideFirst{window};
     Enter(window.get(), 0, 1, "100");
     Enter(window.get(), 1, 1, "20");
     QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
@@ -187,10 +167,9 @@ void TestMainsPage::oversizeLamination() {
 void TestMainsPage::alarmMarks() {
     // Oversize lamination, an overfull typed bobbin and an unreadable iron loss at once.
     Window window;
-    HideFirst hideFirst{window};
     Enter(window.get(), 0, 1, "100");
     Enter(window.get(), 1, 1, "20");
-    ClickIndicator(window.get(), "CBAUTOCART");
+    Click(window.get(), "CBAUTOCART");
     TypeInto(window.get(), "TACA", Local("83,5"));
     TypeInto(window.get(), "TACC", "119");
     TypeInto(window.get(), "TACX", "90");
@@ -211,7 +190,6 @@ void TestMainsPage::alarmMarks() {
 
 void TestMainsPage::livePowerWhileTyping() {
     Window window;
-    HideFirst hideFirst{window};
     QCOMPARE(PowerColumn(window.get()), QStringList(6, QString()));
 
     // Row 1: each key of the voltage refreshes the whole column before the editor closes.
@@ -261,7 +239,6 @@ void TestMainsPage::livePowerWhileTyping() {
 void TestMainsPage::typingStartsTheEditor() {
     // A user clicks a cell and types: the first key opens the editor and counts.
     Window window;
-    HideFirst hideFirst{window};
     auto* grid = Control<QTableWidget>(window.get(), "SGTAINSEC");
     ShowPageOf(grid);
     const QRect cell = grid->visualItemRect(grid->item(1, 0));
@@ -278,7 +255,6 @@ void TestMainsPage::typingStartsTheEditor() {
 
 void TestMainsPage::powerFromTheGrossSection() {
     Window window;
-    HideFirst hideFirst{window};
     TypeInto(window.get(), "TASEZL", "784");
     QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACPTOT"); }).shown);
     QCOMPARE(Text(window.get(), "TAPTOT"), Local("43,9"));
@@ -294,11 +270,10 @@ void TestMainsPage::powerFromTheGrossSection() {
 
 void TestMainsPage::missingBobbin() {
     Window window;
-    HideFirst hideFirst{window};
     auto* automatic = Control<QCheckBox>(window.get(), "CBAUTOCART");
     QVERIFY(automatic->isChecked());
     QVERIFY(Control<QLineEdit>(window.get(), "TACA")->isReadOnly());
-    ClickIndicator(window.get(), "CBAUTOCART");
+    Click(window.get(), "CBAUTOCART");
     QVERIFY(!automatic->isChecked());
     for (const char* name : {"TACA", "TACC", "TACX"})
         QVERIFY(!Control<QLineEdit>(window.get(), name)->isReadOnly());
@@ -310,7 +285,7 @@ void TestMainsPage::missingBobbin() {
     ExpectTexts(window.get(), {{"TANP", "???"}, {"TACA", "?"}, {"TACC", "?"}, {"TACX", "?"}});
     QCOMPARE(Cell(window.get(), "SGTAOUTSEC", 4, 1), QString("?"));
 
-    ClickIndicator(window.get(), "CBAUTOCART");
+    Click(window.get(), "CBAUTOCART");
     QVERIFY(Control<QLineEdit>(window.get(), "TACC")->isReadOnly());
     QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
     ExpectTexts(window.get(), {{"TANP", "5,8"}, {"TACC", "39,5"}, {"RAPIMPAC", "0,26"}});
