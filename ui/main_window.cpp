@@ -99,8 +99,9 @@ constexpr Binding kClicks[] = {
     {"SBCLEARCART", velkor::SBCLEARCARTClick},
 };
 
-// Check boxes and radio buttons whose change of state runs a handler.
-constexpr Binding kToggles[] = {
+// Check boxes and radio buttons whose click runs a handler (also a click on the radio button
+// already selected; the handlers read the buttons' states).
+constexpr Binding kChoices[] = {
     {"RBC1NUC", velkor::RBC2NUCClick},       {"RBC2NUC", velkor::RBC2NUCClick},
     {"RBTASING", velkor::RBTASINGClick},     {"RBTADOPPIO", velkor::RBTASINGClick},
     {"CBAUTOCART", velkor::CBAUTOCARTClick},
@@ -219,19 +220,13 @@ void TForm1::BuildBottomBar() {
 }
 
 void TForm1::BindHandlers() {
-    for (const Binding& binding : kClicks)
-        if (auto* button = findChild<QAbstractButton*>(binding.control))
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, handler = binding.handler] { Run(handler); });
-    for (const Binding& binding : kToggles)
-        if (auto* button = findChild<QAbstractButton*>(binding.control))
-            connect(button, &QAbstractButton::toggled, this,
-                    [this, button, handler = binding.handler](bool on) {
-                        // A radio pair reports once, for the button that became selected.
-                        if (on || !button->autoExclusive())
-                            Run(handler);
-                    });
-
+    for (std::span<const Binding> bindings :
+         {std::span<const Binding>(kClicks), std::span<const Binding>(kChoices)}) {
+        for (const Binding& binding : bindings)
+            if (auto* button = findChild<QAbstractButton*>(binding.control))
+                connect(button, &QAbstractButton::clicked, this,
+                        [this, handler = binding.handler] { Run(handler); });
+    }
     if (auto* button = findChild<QAbstractButton*>("SBTACALC"))
         connect(button, &QAbstractButton::clicked, this,
                 [this] { Run([this](velkor::Page& page) { SBTACALCClick(page, secondaries_); }); });

@@ -5,6 +5,7 @@
 #include "main_window.h"
 #include "support_window.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -57,6 +58,8 @@ private slots:
     void secondariesFollowEveryKeystroke();
     void newWindowStartsAfresh();
     void deletedWithCellEditorOpen();
+    void choicesRunOnEveryClick_data();
+    void choicesRunOnEveryClick();
     void screenshots();
 
 private:
@@ -217,6 +220,44 @@ void TestWindowHandlers::deletedWithCellEditorOpen() {
     Window next;
     TypeIntoCell(next.get(), "SGTAINSEC", 0, 1, "7");
     QCOMPARE(next->Secondaries().At(0, 1), std::string("7"));
+}
+
+void TestWindowHandlers::choicesRunOnEveryClick_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("shown");  // picture shown after the click
+    QTest::addColumn<QString>("hidden"); // its pair, hidden after the click
+    QTest::newRow("square, already selected") << "RBC1NUC"
+                                              << "IMG1"
+                                              << "IMG2";
+    QTest::newRow("round") << "RBC2NUC"
+                           << "IMG2"
+                           << "IMG1";
+    QTest::newRow("single, already selected") << "RBTASING"
+                                              << "TAIMG1"
+                                              << "TAIMG2";
+    QTest::newRow("double") << "RBTADOPPIO"
+                            << "TAIMG2"
+                            << "TAIMG1";
+}
+
+void TestWindowHandlers::choicesRunOnEveryClick() {
+    // The bobbin choices act on each click, also on the button already selected: pictures put
+    // out of step with the buttons come right again.
+    QFETCH(QString, button);
+    QFETCH(QString, shown);
+    QFETCH(QString, hidden);
+    Window window;
+    QWidget* root = window.get();
+    FindControl(root, shown)->setVisible(false);
+    FindControl(root, hidden)->setVisible(true);
+    Click(root, button);
+    QVERIFY(Control<QAbstractButton>(root, button)->isChecked());
+    QVERIFY(!FindControl(root, shown)->isHidden());
+    QVERIFY(FindControl(root, hidden)->isHidden());
+    // Selecting by program is not a click: nothing runs.
+    FindControl(root, shown)->setVisible(false);
+    Control<QAbstractButton>(root, button)->setChecked(true);
+    QVERIFY(FindControl(root, shown)->isHidden());
 }
 
 void TestWindowHandlers::screenshots() {
