@@ -177,6 +177,12 @@ velkor::Page& TForm1::Fields() {
     return *page_;
 }
 
+QString TForm1::secondaryText(int column, int row) const {
+    if (column < 0 || column > 1 || row < 0 || row > 6)
+        return {};
+    return QString::fromStdString(secondaries_.At(column, row));
+}
+
 void TForm1::BuildFrame() {
     pageControl1_ = new QTabWidget(this);
     pageControl1_->setObjectName("PageControl1");

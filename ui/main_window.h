@@ -27,6 +27,9 @@ public:
     // The calculations' view of this window's fields.
     velkor::Page& Fields();
     const velkor::SecondaryTable& Secondaries() const { return secondaries_; }
+    // The text last entered for a secondary, as the reports read it: column 0 the voltage,
+    // 1 the current; rows 0 (the header row, always empty) to 6. Empty outside that range.
+    Q_INVOKABLE QString secondaryText(int column, int row) const;
 
     // Runs a handler on the fields; an arithmetic fault or an unreadable spin value shows the
     // general error box and leaves the window usable.

@@ -1,6 +1,7 @@
 // The mains transformer page through the real window: the secondaries grid typed with real
 // key events, "Calcola", the bobbin controls and "f(AN)".
 #include "main_window.h"
+#include "report_commands.h"
 #include "support_window.h"
 
 #include <QAbstractButton>
@@ -60,6 +61,9 @@ private slots:
     void typingStartsTheEditor();
     void powerFromTheGrossSection();
     void missingBobbin();
+    void secondaryTextAnswersTheTable_data();
+    void secondaryTextAnswersTheTable();
+    void reportReadsWhatWasTyped();
 
 private:
     // Opens the editor of a cell of SGTAINSEC with F2 and returns it, its text selected.
@@ -295,6 +299,62 @@ void TestMainsPage::missingBobbin() {
     const BoxSeen box = AnswerNextBox([&] { Click(empty.get(), "SBTACALC"); });
     QCOMPARE(box.text, QString("Campo errato o nullo : Nessun secondario valido"));
     QCOMPARE(Text(empty.get(), "TARESA"), QString());
+}
+
+void TestMainsPage::secondaryTextAnswersTheTable_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("voltage") << 0 << 1 << "12";
+    QTest::newRow("current, last row") << 1 << 6 << "2,5";
+    QTest::newRow("header row") << 0 << 0 << "";
+    QTest::newRow("empty row") << 0 << 3 << "";
+    QTest::newRow("power column") << 2 << 1 << "";
+    QTest::newRow("column below") << -1 << 1 << "";
+    QTest::newRow("row below") << 0 << -1 << "";
+    QTest::newRow("row past the grid") << 1 << 7 << "";
+    QTest::newRow("far out") << 1000 << 1000 << "";
+}
+
+void TestMainsPage::secondaryTextAnswersTheTable() {
+    // What the reports ask the window for, by name, is what the grid's editor stored.
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(QString, expected);
+    Window window;
+    Enter(window.get(), 0, 1, "12");
+    Enter(window.get(), 1, 6, "2,5");
+    Enter(window.get(), 2, 1, "99");
+    QString text = "unset";
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "secondaryText", Qt::DirectConnection,
+                                      Q_RETURN_ARG(QString, text), Q_ARG(int, column),
+                                      Q_ARG(int, row)));
+    QCOMPARE(text, expected);
+    if (column >= 0 && column <= 1 && row >= 0 && row <= 6)
+        QCOMPARE(text, Stored(window.get(), column, row));
+}
+
+void TestMainsPage::reportReadsWhatWasTyped() {
+    // The report's table of secondaries agrees with the grid, also while a cell is still
+    // being edited (the grid itself has not taken the text yet).
+    Window window;
+    Enter(window.get(), 0, 1, "12");
+    Enter(window.get(), 1, 1, "2");
+    Enter(window.get(), 0, 2, "24");
+    QLineEdit* editor = OpenCell(window.get(), 1, 2);
+    QVERIFY(editor);
+    QTest::keyClick(editor, '5');
+    QCOMPARE(Cell(window.get(), "SGTAINSEC", 1, 2), QString());
+
+    velkor::reports::FillActiveReport(window.get());
+    QObject* form = window->findChild<QWidget*>("Form4");
+    QVERIFY(form);
+    QObject* memo = form->findChild<QObject*>("QRMEMOSECIN");
+    QVERIFY(memo);
+    QCOMPARE(memo->property("text").toString(),
+             Local("  12,0 Vac   2,000 A     24 VA\n  24,0 Vac   5,000 A    120 VA"));
+    Commit(editor);
+    QCOMPARE(Cell(window.get(), "SGTAINSEC", 1, 2), QString("5"));
 }
 
 QTEST_MAIN(TestMainsPage)
