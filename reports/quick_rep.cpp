@@ -48,19 +48,25 @@ bool PrinterUsable(const QPrinter& printer) {
 }
 
 TQuickRep::TQuickRep(QObject* form, double bandHeight)
-    : QObject(form), band_(new QRBand(this, "QRBand1", QRectF(0, 0, kBandWidth, bandHeight))),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    : QObject(form), band_(new QRBand(this, "QRBand1", QRectF(0, 0, kBandWidth, bandHeight))) {
     setObjectName("QuickRep1");
-    // The page set-up: A4 portrait, 10 mm margins, one copy, all pages.
-    printer_->setPageLayout(PageLayout());
-    printer_->setCopyCount(1);
-    printer_->setDuplex(QPrinter::DuplexNone);
-    printer_->setPaperSource(QPrinter::Auto);
-    printer_->setPrintRange(QPrinter::AllPages);
-    printer_->setFromTo(0, 0);
 }
 
 TQuickRep::~TQuickRep() = default;
+
+QPrinter& TQuickRep::PrinterMadeOnce() const {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The page set-up: A4 portrait, 10 mm margins, one copy, all pages.
+        printer_->setPageLayout(PageLayout());
+        printer_->setCopyCount(1);
+        printer_->setDuplex(QPrinter::DuplexNone);
+        printer_->setPaperSource(QPrinter::Auto);
+        printer_->setPrintRange(QPrinter::AllPages);
+        printer_->setFromTo(0, 0);
+    }
+    return *printer_;
+}
 
 QPageLayout TQuickRep::PageLayout() const {
     const auto orientation =
@@ -82,11 +88,11 @@ void TQuickRep::Render(QPainter& painter, QPaintDevice* device) const {
 }
 
 void TQuickRep::ApplySetup(const QPrinter& chosen) {
-    CopyChoices(chosen, *printer_);
+    CopyChoices(chosen, Printer());
 }
 
 bool TQuickRep::Usable() const {
-    return PrinterUsable(*printer_);
+    return PrinterUsable(Printer());
 }
 
 void TQuickRep::RenderPages(QPrinter& printer) {
@@ -100,17 +106,18 @@ void TQuickRep::RenderPages(QPrinter& printer) {
 int TQuickRep::Print(QWidget* parent) {
     if (!Usable())
         return 0;
+    QPrinter& printer = Printer();
     // A one-page report: a range that starts after page 1 leaves nothing to print.
-    if (printer_->printRange() == QPrinter::PageRange && printer_->fromPage() > 1)
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1)
         return 0;
-    printer_->setPageLayout(PageLayout());
+    printer.setPageLayout(PageLayout());
     // A file output makes its copies itself; a system printer receives the count.
-    const bool ownCopies = printer_->outputFormat() == QPrinter::PdfFormat;
-    const int pages = ownCopies ? std::max(1, printer_->copyCount()) : 1;
+    const bool ownCopies = printer.outputFormat() == QPrinter::PdfFormat;
+    const int pages = ownCopies ? std::max(1, printer.copyCount()) : 1;
 
     // A printer that refuses the job (a file that cannot be written) shows nothing either.
     QPainter painter;
-    if (!painter.begin(printer_.get()))
+    if (!painter.begin(&printer))
         return 0;
     laidOut_ = true;
     QProgressDialog progress(QObject::tr("Stampa in corso..."), QString(), 0, pages, parent);
@@ -120,8 +127,8 @@ int TQuickRep::Print(QWidget* parent) {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
-            printer_->newPage();
-        Render(painter, printer_.get());
+            printer.newPage();
+        Render(painter, &printer);
         progress.setValue(page + 1);
     }
     painter.end();
@@ -129,8 +136,9 @@ int TQuickRep::Print(QWidget* parent) {
 }
 
 void TQuickRep::Preview(QWidget* parent) {
-    printer_->setPageLayout(PageLayout());
-    QPrintPreviewDialog dialog(printer_.get(), parent);
+    QPrinter& printer = Printer();
+    printer.setPageLayout(PageLayout());
+    QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowModality(Qt::ApplicationModal);
     // Room for the whole width of the page at 100 %, within the screen.
     QSize size(900, 1000); // pixels
@@ -149,7 +157,7 @@ void TQuickRep::Preview(QWidget* parent) {
 
 void TQuickRep::PrinterSetup(QWidget* parent) {
     QPrinter chosen(QPrinter::HighResolution);
-    CopyChoices(*printer_, chosen);
+    CopyChoices(Printer(), chosen);
     QPrintDialog dialog(&chosen, parent);
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile |
                       QAbstractPrintDialog::PrintShowPageSize |

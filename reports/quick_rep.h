@@ -35,11 +35,16 @@ public:
     static constexpr double kReportFontSize = 10; // pt, Arial
 
     QRBand* Band() const { return band_; }
-    QFont ReportFontDefault() const { return ReportFont("Arial", kReportFontSize); }
+    // A font of the layout, its family resolved once for this report.
+    QFont Font(const QString& family, double points, bool bold = false) {
+        return fonts_.Font(family, points, bold);
+    }
+    QFont ReportFontDefault() { return Font("Arial", kReportFontSize); }
 
-    // The printer this report prints to, with the choices of its set-up.
-    QPrinter& Printer() { return *printer_; }
-    const QPrinter& Printer() const { return *printer_; }
+    // The printer this report prints to, with the choices of its set-up. It is made at its
+    // first use, since making one loads the system's printing support.
+    QPrinter& Printer() { return PrinterMadeOnce(); }
+    const QPrinter& Printer() const { return PrinterMadeOnce(); }
     // Keeps the choices of a print dialog's OK: copies, printer, orientation, page range.
     void ApplySetup(const QPrinter& chosen);
     // True once the report has been laid out on a page (printed, previewed or exported).
@@ -66,9 +71,11 @@ public:
 private:
     bool Usable() const;
     void RenderPages(QPrinter& printer);
+    QPrinter& PrinterMadeOnce() const;
 
     QRBand* band_;
-    std::unique_ptr<QPrinter> printer_;
+    ReportFonts fonts_;
+    mutable std::unique_ptr<QPrinter> printer_; // made at its first use
     bool laidOut_ = false;
 };
 

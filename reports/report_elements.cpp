@@ -28,7 +28,9 @@ void DrawLine(QPainter& painter, QPaintDevice* device, const DeviceScale& scale,
 
 } // namespace
 
-QFont ReportFont(const QString& family, double points, bool bold) {
+QString ReportFonts::Resolve(const QString& family) {
+    if (const auto known = chosen_.constFind(family); known != chosen_.constEnd())
+        return *known;
     static const QList<std::pair<QString, QString>> twins = {
         {"Times New Roman", "Liberation Serif"},
         {"Arial", "Liberation Sans"},
@@ -40,12 +42,22 @@ QFont ReportFont(const QString& family, double points, bool bold) {
             QFontDatabase::hasFamily(twin))
             chosen = twin;
     }
+    chosen_.insert(family, chosen);
+    return chosen;
+}
+
+QFont ReportFonts::Font(const QString& family, double points, bool bold) {
+    const QString chosen = Resolve(family);
     QFont font(chosen);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setStyleHint(chosen.contains("Mono") || family == "Courier New" ? QFont::TypeWriter
                                                                          : QFont::AnyStyle);
     return font;
+}
+
+QFont ReportFont(const QString& family, double points, bool bold) {
+    return ReportFonts().Font(family, points, bold);
 }
 
 QRElement::QRElement(QObject* report, const QString& name, QRectF rect)

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QFont>
+#include <QHash>
 #include <QObject>
 #include <QRectF>
 #include <QString>
@@ -26,9 +27,21 @@ struct DeviceScale {
     double X(double mm) const { return mm * dotsPerMm; }
 };
 
-// A report font: the Windows family names of the layouts resolve to their metric twins when
+// The report fonts: the Windows family names of the layouts resolve to their metric twins when
 // the system lacks the original (Times New Roman -> Liberation Serif, Arial -> Liberation
-// Sans, Courier New -> Liberation Mono).
+// Sans, Courier New -> Liberation Mono). Each family is looked up in the font database once
+// per object, since every look-up asks the system's font configuration again.
+class ReportFonts {
+public:
+    QFont Font(const QString& family, double points, bool bold = false);
+
+private:
+    QString Resolve(const QString& family);
+
+    QHash<QString, QString> chosen_; // layout family -> family used
+};
+
+// A single report font, resolved afresh.
 QFont ReportFont(const QString& family, double points, bool bold = false);
 
 class QRElement : public QObject {

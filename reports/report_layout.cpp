@@ -27,7 +27,7 @@ QRLabel* LayoutBuilder::Caption(double left, double top, const QString& text, bo
 QRLabel* LayoutBuilder::NamedCaption(const QString& name, double left, double top,
                                      const QString& text, bool bold) {
     return new QRLabel(report_, name, QRectF(left, top, 0, kLabelHeight),
-                       ReportFont("Times New Roman", 12, bold), text);
+                       report_->Font("Times New Roman", 12, bold), text);
 }
 
 QRLabel* LayoutBuilder::Row(double captionLeft, double top, const QString& caption,
@@ -48,7 +48,7 @@ QRShape* LayoutBuilder::Box(double left, double top, double width, double height
 }
 
 QRMemo* LayoutBuilder::Memo(const QString& name, QRectF rect, double points) {
-    return new QRMemo(report_, name, rect, ReportFont("Courier New", points, true));
+    return new QRMemo(report_, name, rect, report_->Font("Courier New", points, true));
 }
 
 QRImage* LayoutBuilder::Image(const QString& name, QRectF rect, const QString& picture) {
@@ -61,10 +61,10 @@ void AddHeader(LayoutBuilder& layout, const QString& subtitle, double subtitleLe
     layout.Box(1.3, 1.3, 186.8, 29.4, "QRShape1");
     layout.Image("QRImage1", QRectF(2.6, 2.6, 26.5, 26.5), ":/pictures/logo.svg");
     new QRLabel(report, "QRLabel1", QRectF(65.1, 4.8, 61.6, 6.6),
-                ReportFont("Times New Roman", 16, true), "CALCOLI   MAGNETICI",
+                report->Font("Times New Roman", 16, true), "CALCOLI   MAGNETICI",
                 QRLabel::Align::Centre);
     new QRLabel(report, "QRITIPOCALC", QRectF(subtitleLeft, 21.2, subtitleWidth, 6.3),
-                ReportFont("Times New Roman", 16), subtitle, QRLabel::Align::Centre);
+                report->Font("Times New Roman", 16), subtitle, QRLabel::Align::Centre);
     new QRSysData(report, "QRSysData1", QRectF(156.1, 22.5, 0, 4.5), report->ReportFontDefault());
 }
 

@@ -75,6 +75,7 @@ private slots:
     void exportHoldsTitleSubtitleAndValues_data();
     void exportHoldsTitleSubtitleAndValues();
     void pageSetUp();
+    void fontsResolvedOncePerFamily();
     void labelsDoNotOverlap_data();
     void labelsDoNotOverlap();
     void copiesStayWithTheirReport();
@@ -178,6 +179,33 @@ void ReportOutput::pageSetUp() {
     QCOMPARE(ReportOn(&main, "Form2")->Band()->Rect().height(), 270.7);
     QCOMPARE(ReportOn(&main, "Form3")->Band()->Rect().height(), 270.7);
     QVERIFY(qAbs(ReportOn(&main, "Form4")->Band()->Rect().height() - 274.6) < 0.05);
+}
+
+void ReportOutput::fontsResolvedOncePerFamily() {
+    // A report's fonts, asked in a mixed order, are the fonts resolved afresh each time: a
+    // family resolved before never stands in for another.
+    struct Ask {
+        const char* family;
+        double points; // pt
+        bool bold;
+    };
+    const Ask asks[] = {{"Times New Roman", 12, false}, {"Courier New", 9, true},
+                        {"Times New Roman", 16, true},  {"Arial", 10, false},
+                        {"Courier New", 12, true},      {"Symbol", 8, false}};
+    ReportFonts fonts;
+    for (const Ask& ask : asks) {
+        const QFont font = fonts.Font(ask.family, ask.points, ask.bold);
+        QCOMPARE(font, ReportFont(ask.family, ask.points, ask.bold));
+        QCOMPARE(font.pointSizeF(), ask.points);
+        QCOMPARE(font.bold(), ask.bold);
+    }
+    QCOMPARE(fonts.Font("Courier New", 9).styleHint(), QFont::TypeWriter);
+    QCOMPARE(fonts.Font("Symbol", 9).family(), QString("Symbol"));
+    // The layouts' labels use the report's fonts.
+    FakeMainWindow main;
+    TQuickRep* report = ReportOn(&main, "Form3");
+    QCOMPARE(report->findChild<QRLabel*>("QRTFIP")->Font(),
+             ReportFont("Times New Roman", 12, true));
 }
 
 void ReportOutput::labelsDoNotOverlap_data() {
