@@ -90,18 +90,20 @@ constexpr Field kFields[] = {
     {Kind::Result, "IPPEEK", "GroupBox4", 8, 58, 92, 60, "IPpeek", "", "",
      "Corrente di picco sul primario"},
     {Kind::Result, "DFP", "GroupBox4", 8, 92, 92, 60, "Diametro filo (mm)", "", "", ""},
-    {Kind::Result, "NSP", "GroupBox4", 170, 24, 84, 66, "Numero spire", "", "",
+    // Turns, inductances and reactances grow large (a 5 kV secondary has some 10^8 µH): the
+    // wider column.
+    {Kind::Result, "NSP", "GroupBox4", 166, 24, 74, 80, "Numero spire", "", "",
      "Numero spire del primario. Se il pilotaggio è in push-pull, questo campo indica il "
      "numero spire di mezzo avvolgimento."},
-    {Kind::Result, "LPRIM", "GroupBox4", 170, 58, 84, 66, "L ( µH )", "", "", ""},
-    {Kind::Result, "XLPRIM", "GroupBox4", 170, 92, 84, 66, "XL = Z  (ohm )", "", "", ""},
+    {Kind::Result, "LPRIM", "GroupBox4", 166, 58, 74, 80, "L ( µH )", "", "", ""},
+    {Kind::Result, "XLPRIM", "GroupBox4", 166, 92, 74, 80, "XL = Z  (ohm )", "", "", ""},
 
     {Kind::Result, "ISEC", "GroupBox5", 8, 24, 92, 60, "IS (Ampere)", "", "", ""},
     {Kind::Result, "DFS", "GroupBox5", 8, 58, 92, 60, "Diametro filo (mm)", "", "", ""},
     {Kind::Result, "VSRMS", "GroupBox5", 8, 92, 92, 60, "VSrms (Volt)", "", "", ""},
-    {Kind::Result, "NSS", "GroupBox5", 170, 24, 84, 66, "Numero spire", "", "", ""},
-    {Kind::Result, "LSEC", "GroupBox5", 170, 58, 84, 66, "L ( µH )", "", "", ""},
-    {Kind::Result, "XLSEC", "GroupBox5", 170, 92, 84, 66, "XL = Z (ohm)", "", "", ""},
+    {Kind::Result, "NSS", "GroupBox5", 166, 24, 74, 80, "Numero spire", "", "", ""},
+    {Kind::Result, "LSEC", "GroupBox5", 166, 58, 74, 80, "L ( µH )", "", "", ""},
+    {Kind::Result, "XLSEC", "GroupBox5", 166, 92, 74, 80, "XL = Z (ohm)", "", "", ""},
 };
 
 constexpr Tint kTints[] = {

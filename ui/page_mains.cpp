@@ -20,7 +20,7 @@ constexpr Item kItems[] = {
     {Kind::WideButton, "SBTACALC", "TabSheet6", 582, 426, 100, 26, "Calcola"},
 
     {Kind::Picture, "Image4", "GroupBox8", 4, 16, 150, 150, "image4_lamination.svg"},
-    {Kind::Label, "LabelCBTAINDUZ", "GroupBox8", 240, 16, 66, 20, "Induzione"},
+    {Kind::Label, "LabelCBTAINDUZ", "GroupBox8", 242, 16, 64, 20, "Induzione"},
     // Items and default written with the regional separator when the page is built.
     {Kind::PickList, "CBTAINDUZ", "GroupBox8", 306, 16, 48, 20, "0,9|1,0|1,1|1,2|1,3",
      "Induzione del tipo di materiale", 2},
@@ -55,20 +55,20 @@ constexpr Spin kSpins[] = {
 };
 
 constexpr Field kFields[] = {
-    {Kind::Result, "TALA", "GroupBox8", 158, 18, 42, 36, "A mm", "", "", ""},
-    {Kind::Result, "TALB", "GroupBox8", 158, 48, 42, 36, "B mm", "", "", ""},
-    {Kind::Edit, "TALC", "GroupBox8", 158, 78, 42, 36, "C,S mm", "", "", ""},
-    {Kind::Result, "TALD", "GroupBox8", 158, 108, 42, 36, "D,F,G", "", "", ""},
-    {Kind::Result, "TALE", "GroupBox8", 158, 138, 42, 36, "E mm", "", "", ""},
-    {Kind::Edit, "TARESA", "GroupBox8", 240, 41, 66, 48, "Rendimento", "", "",
+    {Kind::Result, "TALA", "GroupBox8", 158, 18, 42, 38, "A mm", "", "", ""},
+    {Kind::Result, "TALB", "GroupBox8", 158, 48, 42, 38, "B mm", "", "", ""},
+    {Kind::Edit, "TALC", "GroupBox8", 158, 78, 42, 38, "C,S mm", "", "", ""},
+    {Kind::Result, "TALD", "GroupBox8", 158, 108, 42, 38, "D,F,G", "", "", ""},
+    {Kind::Result, "TALE", "GroupBox8", 158, 138, 42, 38, "E mm", "", "", ""},
+    {Kind::Edit, "TARESA", "GroupBox8", 242, 41, 64, 52, "Rendimento", "", "",
      "Rendimento tipico - se non viene introdotto, sarà impostato automaticamente in funzione "
      "della potenta totale"},
-    {Kind::Edit, "PEFE", "GroupBox8", 240, 66, 66, 48, "Perdite Ferro", "W/Kg", "1,96",
+    {Kind::Edit, "PEFE", "GroupBox8", 242, 66, 64, 52, "Perdite Ferro", "W/Kg", "1,96",
      "Valore di perdita del ferro in Watt per Kilogrammo"},
-    {Kind::Result, "TAAF", "GroupBox8", 240, 91, 66, 48, "AF", "mm²", "", "Area della finestra"},
-    {Kind::Result, "TAPMAX", "GroupBox8", 240, 116, 66, 48, "Pmax", "VA", "",
+    {Kind::Result, "TAAF", "GroupBox8", 242, 91, 64, 52, "AF", "mm²", "", "Area della finestra"},
+    {Kind::Result, "TAPMAX", "GroupBox8", 242, 116, 64, 52, "Pmax", "VA", "",
      "Potenza massima resa dal nucleo formato dal lamierino standard scelto dal programma"},
-    {Kind::Result, "TAPESOFERRO", "GroupBox8", 240, 141, 66, 48, "Peso Ferro", "Kg", "",
+    {Kind::Result, "TAPESOFERRO", "GroupBox8", 242, 141, 64, 52, "Peso Ferro", "Kg", "",
      "Peso del ferro in Kilogrammi"},
 
     {Kind::Result, "TACA", "GroupBox12", 158, 16, 36, 42, "Dim  A", "mm", "", ""},

@@ -8,13 +8,18 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace window_testing;
@@ -44,6 +49,102 @@ const std::pair<const char*, const char*> kFerriteDefaults[] = {
     {"ISEC", "0,0377"},     {"DFS", "0,10"},       {"IPPEEK", "2,325"},   {"DFP", "0,77"},
 };
 
+// Room for text in a line edit: its contents less its text margins and the 2 px the edit
+// keeps clear on each side.
+int TextRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->hasFrame()
+                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                           : 0;
+    const QRect contents = edit->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+                               .marginsRemoved(edit->textMargins());
+    return contents.width() - 4;
+}
+
+// Room for text in a grid cell: the column less the item view's text margin on each side.
+int CellRoom(const QTableWidget* grid, int column) {
+    const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+    return grid->columnWidth(column) - 2 * margin;
+}
+
+QString Shortage(const QString& what, const QString& text, int needed, int room) {
+    return QStringLiteral("%1 '%2' needs %3 px, has %4").arg(what, text).arg(needed).arg(room);
+}
+
+// Every field, label and grid cell of the window whose text does not show whole. A line edit
+// scrolls its text (and cuts the front of it) once text and cursor need more than its room.
+QStringList Clipped(QWidget* root) {
+    QStringList clipped;
+    for (const QLineEdit* edit : root->findChildren<QLineEdit*>()) {
+        const int needed = edit->fontMetrics().horizontalAdvance(edit->text()) + 1;
+        if (!edit->objectName().isEmpty() && needed > TextRoom(edit))
+            clipped << Shortage(edit->objectName(), edit->text(), needed, TextRoom(edit));
+    }
+    for (const QLabel* label : root->findChildren<QLabel*>()) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        if (!label->wordWrap() && needed > label->contentsRect().width())
+            clipped << Shortage(label->objectName(), label->text(), needed,
+                                label->contentsRect().width());
+    }
+    for (const QTableWidget* grid : root->findChildren<QTableWidget*>()) {
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            for (int column = 0; column < grid->columnCount(); ++column) {
+                const QString text = grid->item(row, column) ? grid->item(row, column)->text() : "";
+                const int needed = grid->fontMetrics().horizontalAdvance(text);
+                if (needed > CellRoom(grid, column))
+                    clipped << Shortage(
+                        QStringLiteral("%1 %2,%3").arg(grid->objectName()).arg(column).arg(row),
+                        text, needed, CellRoom(grid, column));
+            }
+        }
+    }
+    return clipped;
+}
+
+// Large designs on every page, `look` called after each with its name: the resonance group
+// and both coil sub-pages filled, the default ferrite transformer and one of 1 kW at 300 to
+// 400 V with a 5 kV secondary, a mains transformer of 2000 VA (one secondary of 100 V, 20 A)
+// and the same with a second secondary of 12 V, 2 A.
+void FillWithLargeDesigns(QWidget* root, const std::function<void(const QString&)>& look) {
+    TypeInto(root, "IFREQ", "100");
+    TypeInto(root, "ICAP", "10");
+    Click(root, "SBCIR");
+    Click(root, "SBCXC");
+    Click(root, "SBCXL");
+    Click(root, "SBPASSAIR");
+    TypeInto(root, "DSS", "10");
+    TypeInto(root, "LSS", "20");
+    Click(root, "SBCNSSS");
+    TypeInto(root, "ALNUC", "250");
+    Click(root, "SBCNSNUC");
+    for (const char* name : {"D1NUC", "D2NUC", "D3NUC", "D4NUC", "D5NUC"})
+        TypeInto(root, name, "5");
+    TypeInto(root, "EDDIAM", Local("0,3"));
+    AnswerNextBox([&] { Click(root, "SBALTRONUC"); });
+    look("inductors");
+
+    AnswerNextBox([&] { Click(root, "SBCALC"); });
+    look("ferrite default");
+    const std::pair<const char*, const char*> ferrite[] = {
+        {"VPMIN", "300"}, {"VPMAX", "400"}, {"VSPP", "5000"}, {"PSEC", "1000"}};
+    for (const auto& [name, text] : ferrite)
+        TypeInto(root, name, text);
+    AnswerNextBox([&] { Click(root, "SBCALC"); });
+    look("ferrite 1 kW");
+
+    TypeIntoCell(root, "SGTAINSEC", 0, 1, "100");
+    TypeIntoCell(root, "SGTAINSEC", 1, 1, "20");
+    AnswerNextBox([&] { Click(root, "SBTACALC"); });
+    look("mains 2000 VA");
+    TypeIntoCell(root, "SGTAINSEC", 0, 2, "12");
+    TypeIntoCell(root, "SGTAINSEC", 1, 2, "2");
+    AnswerNextBox([&] { Click(root, "SBTACALC"); });
+    look("mains 2024 VA");
+}
+
 } // namespace
 
 class TestWindowHandlers : public QObject {
@@ -60,6 +161,8 @@ private slots:
     void deletedWithCellEditorOpen();
     void choicesRunOnEveryClick_data();
     void choicesRunOnEveryClick();
+    void largeResultsFit_data();
+    void largeResultsFit();
     void screenshots();
 
 private:
@@ -260,6 +363,34 @@ void TestWindowHandlers::choicesRunOnEveryClick() {
     QVERIFY(FindControl(root, shown)->isHidden());
 }
 
+void TestWindowHandlers::largeResultsFit_data() {
+    QTest::addColumn<QString>("family"); // stand-in for "MS Sans Serif"; empty: as built
+    QTest::newRow("window font") << QString();
+    QTest::newRow("wider stand-in") << "DejaVu Sans";
+}
+
+void TestWindowHandlers::largeResultsFit() {
+    // The results of large designs show whole in their fields, also when a wider font stands
+    // in for the window's own (the grids keep their given column widths and the window font).
+    QFETCH(QString, family);
+    if (!family.isEmpty() && !QFontDatabase::hasFamily(family))
+        QSKIP("the wider font is not installed");
+    Window window;
+    if (!family.isEmpty()) {
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+            QFont font = edit->font();
+            font.setFamilies({family});
+            edit->setFont(font);
+        }
+    }
+    QStringList clipped;
+    FillWithLargeDesigns(window.get(), [&](const QString& design) {
+        for (const QString& shortage : Clipped(window.get()))
+            clipped << design + ": " + shortage;
+    });
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
+}
+
 void TestWindowHandlers::screenshots() {
     // Pictures of every page for looking at the layout: VELKOR_SCREENSHOTS=<folder>.
     const QString folder = qEnvironmentVariable("VELKOR_SCREENSHOTS");
@@ -276,38 +407,22 @@ void TestWindowHandlers::screenshots() {
         {0, 0, "page0_single_layer"}, {0, 1, "page0_closed_core"}, {1, 0, "page1_ferrite"},
         {2, 0, "page2_mains"},        {3, 0, "page3_manual"},
     };
-    const auto shoot = [&](const QString& suffix) {
+    // `only`: the page to take, -1 for all.
+    const auto shoot = [&](const QString& suffix, int only) {
         for (const auto& [page, subPage, name] : shots) {
+            if (only >= 0 && page != only)
+                continue;
             pages->setCurrentIndex(page);
             subPages->setCurrentIndex(subPage);
             QVERIFY(window->grab().save(folder + "/" + name + suffix + ".png"));
         }
     };
-    shoot("");
-    // The same pages with results in every field, to see that they fit.
-    QWidget* root = window.get();
-    TypeInto(root, "IFREQ", "100");
-    TypeInto(root, "ICAP", "10");
-    Click(root, "SBCIR");
-    Click(root, "SBCXC");
-    Click(root, "SBCXL");
-    Click(root, "SBPASSAIR");
-    TypeInto(root, "DSS", "10");
-    TypeInto(root, "LSS", "20");
-    Click(root, "SBCNSSS");
-    TypeInto(root, "ALNUC", "250");
-    Click(root, "SBCNSNUC");
-    for (const char* name : {"D1NUC", "D2NUC", "D3NUC", "D4NUC", "D5NUC"})
-        TypeInto(root, name, "5");
-    TypeInto(root, "EDDIAM", Local("0,3"));
-    AnswerNextBox([&] { Click(root, "SBALTRONUC"); });
-    Click(root, "SBCALC");
-    TypeIntoCell(root, "SGTAINSEC", 0, 1, "12");
-    TypeIntoCell(root, "SGTAINSEC", 1, 1, "2");
-    TypeIntoCell(root, "SGTAINSEC", 0, 2, "100");
-    TypeIntoCell(root, "SGTAINSEC", 1, 2, "20");
-    AnswerNextBox([&] { Click(root, "SBTACALC"); });
-    shoot("_filled");
+    shoot("", -1);
+    // The page of each large design after it, to see that the results fit.
+    FillWithLargeDesigns(window.get(), [&](const QString& design) {
+        const int page = design.startsWith("inductors") ? 0 : design.startsWith("ferrite") ? 1 : 2;
+        shoot("_" + QString(design).replace(' ', '_'), page);
+    });
 }
 
 QTEST_MAIN(TestWindowHandlers)
