@@ -28,6 +28,12 @@ void DrawLine(QPainter& painter, QPaintDevice* device, const DeviceScale& scale,
 
 } // namespace
 
+bool ReportFonts::Installed(const QString& family) {
+    if (installed_.isEmpty())
+        installed_ = QFontDatabase::families();
+    return installed_.contains(family, Qt::CaseInsensitive);
+}
+
 QString ReportFonts::Resolve(const QString& family) {
     if (const auto known = chosen_.constFind(family); known != chosen_.constEnd())
         return *known;
@@ -38,8 +44,7 @@ QString ReportFonts::Resolve(const QString& family) {
     };
     QString chosen = family;
     for (const auto& [windows, twin] : twins) {
-        if (family == windows && !QFontDatabase::hasFamily(windows) &&
-            QFontDatabase::hasFamily(twin))
+        if (family == windows && !Installed(windows) && Installed(twin))
             chosen = twin;
     }
     chosen_.insert(family, chosen);

@@ -29,16 +29,19 @@ struct DeviceScale {
 
 // The report fonts: the Windows family names of the layouts resolve to their metric twins when
 // the system lacks the original (Times New Roman -> Liberation Serif, Arial -> Liberation
-// Sans, Courier New -> Liberation Mono). Each family is looked up in the font database once
-// per object, since every look-up asks the system's font configuration again.
+// Sans, Courier New -> Liberation Mono). The installed families are read once per object and
+// each family is resolved once: asking the font database about a name runs the system's whole
+// font configuration again each time.
 class ReportFonts {
 public:
     QFont Font(const QString& family, double points, bool bold = false);
 
 private:
     QString Resolve(const QString& family);
+    bool Installed(const QString& family);
 
     QHash<QString, QString> chosen_; // layout family -> family used
+    QStringList installed_;          // the system's families, read at the first look-up
 };
 
 // A single report font, resolved afresh.
