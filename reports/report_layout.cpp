@@ -12,11 +12,14 @@ bool Reserved(const QString& name) {
 
 } // namespace
 
-QString LayoutBuilder::NextName(const QString& prefix) const {
-    for (int n = 1;; ++n) {
+QString LayoutBuilder::NextName(const QString& prefix) {
+    int& last = lastNumber_[prefix];
+    for (int n = last + 1;; ++n) {
         const QString name = prefix + QString::number(n);
-        if (!Reserved(name) && !report_->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        if (!Reserved(name) && !report_->findChild<QObject*>(name, Qt::FindDirectChildrenOnly)) {
+            last = n;
             return name;
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "quick_rep.h"
 
+#include <QHash>
 #include <QString>
 
 namespace velkor::reports {
@@ -30,9 +31,12 @@ public:
     TQuickRep* Report() const { return report_; }
 
 private:
-    QString NextName(const QString& prefix) const;
+    QString NextName(const QString& prefix);
 
     TQuickRep* report_;
+    // The last number given to each prefix: every number below it is taken, so the search for
+    // the next free one starts after it.
+    QHash<QString, int> lastNumber_;
 };
 
 // The header frame: the header box, the logo, "CALCOLI   MAGNETICI", the subtitle centred
