@@ -194,12 +194,12 @@ void TForm1::BuildFrame() {
     // Labels and fields inside the pages use the normal window-text colour.
     QPalette pagePalette = palette();
     pagePalette.setColor(QPalette::WindowText, velkor::ui::ToQColor(velkor::kSystemWindowText));
-    for (const PageSpec& spec : kPages) {
+    for (const PageSpec& entry : kPages) {
         auto* page = new QWidget;
-        page->setObjectName(spec.name);
+        page->setObjectName(entry.name);
         page->setPalette(pagePalette);
-        pageControl1_->addTab(page, spec.caption);
-        spec.build(page);
+        pageControl1_->addTab(page, entry.caption);
+        entry.build(page);
     }
     pageControl2_ = findChild<QTabWidget*>("PageControl2");
 }
@@ -207,17 +207,17 @@ void TForm1::BuildFrame() {
 void TForm1::BuildBottomBar() {
     QFont bold = font();
     bold.setBold(true);
-    for (const BottomButton& spec : kBottomButtons) {
+    for (const BottomButton& entry : kBottomButtons) {
         auto* button = new QToolButton(this);
-        button->setObjectName(spec.name);
-        button->setText(spec.caption);
-        button->setIcon(QIcon(QStringLiteral(":/pictures/") + spec.icon));
+        button->setObjectName(entry.name);
+        button->setText(entry.caption);
+        button->setIcon(QIcon(QStringLiteral(":/pictures/") + entry.icon));
         button->setIconSize(QSize(16, 16));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setFocusPolicy(Qt::NoFocus);
         button->setFont(bold);
         button->setToolTip(kPrintHint);
-        button->setGeometry(spec.x, kBottomRow, 96, 26);
+        button->setGeometry(entry.x, kBottomRow, 96, 26);
     }
     hints_ = new QCheckBox("Hints ON OFF", this);
     hints_->setObjectName("CBHINTS");
