@@ -17,13 +17,6 @@ constexpr std::string_view kWidthName = "Dim  C cartoccio";
 
 constexpr Look kNormalLook{kSystemWindow, kSystemWindowText, false};
 
-std::optional<double> CoreInductance(Page& page) {
-    const double henry = ParseInductance(page, page.Text("INUC"), page.ItemIndex("CBUINUC"));
-    if (!(henry > ParseFailed))
-        return std::nullopt;
-    return henry;
-}
-
 // The bobbin's fit check, after the results; an unreadable X or Y shows its box and leaves
 // the looks as they are.
 void CheckFit(Page& page, double a, double b, double buildUp) {
@@ -51,7 +44,7 @@ void CheckFit(Page& page, double a, double b, double buildUp) {
 // An inductor on a closed core of inductance factor Al (nH per turn²): L = N² Al / 10^9.
 
 void SBCNSNUCClick(Page& page) {
-    const auto l = CoreInductance(page);
+    const auto l = ReadInductanceField(page, "INUC", "CBUINUC");
     if (!l)
         return;
     const auto al = ReadPlainField(page, "ALNUC", kAlName); // nH/N²
@@ -67,7 +60,7 @@ void SBCNSNUCClick(Page& page) {
 }
 
 void SBCALNUCClick(Page& page) {
-    const auto l = CoreInductance(page);
+    const auto l = ReadInductanceField(page, "INUC", "CBUINUC");
     if (!l)
         return;
     const auto turns = ReadPlainField(page, "NSNUC", kTurnsName);

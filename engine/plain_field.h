@@ -19,4 +19,14 @@ inline std::optional<double> ReadPlainField(Page& page, std::string_view field,
     return value;
 }
 
+// The inductance of a field and its unit list, in henry; no value when the parse failed (it
+// has shown its box) or the typed value scales to -1 or less.
+inline std::optional<double> ReadInductanceField(Page& page, std::string_view field,
+                                                 std::string_view selector) {
+    const double henry = ParseInductance(page, page.Text(field), page.ItemIndex(selector));
+    if (!(henry > ParseFailed))
+        return std::nullopt;
+    return henry;
+}
+
 } // namespace velkor

@@ -36,13 +36,6 @@ std::optional<std::array<double, N>> ReadInputs(Page& page, const std::array<Inp
     return values;
 }
 
-std::optional<double> CoilInductance(Page& page) {
-    const double henry = ParseInductance(page, page.Text("ISS"), page.ItemIndex("CBUISS"));
-    if (!(henry > ParseFailed))
-        return std::nullopt;
-    return henry;
-}
-
 // The winding's derived values, from the diameter D and length l (mm) and the turns N of
 // this click: the largest close-wound wire, the wire length and the resistance of one metre
 // of the wire of " Correnti " (or of the largest wire when that field is empty). Returns false
@@ -103,7 +96,7 @@ Ext TurnArea(double diameter, double turns) {
 // The coil formula, for a long solenoid with D and l in mm: L = (π D N)² µe / (10^10 l).
 
 void SBCNSSSClick(Page& page) {
-    const auto l = CoilInductance(page);
+    const auto l = ReadInductanceField(page, "ISS", "CBUISS");
     if (!l)
         return;
     const auto in = ReadInputs<3>(
@@ -136,7 +129,7 @@ void SBCISSClick(Page& page) {
 }
 
 void SBCDSSClick(Page& page) {
-    const auto l = CoilInductance(page);
+    const auto l = ReadInductanceField(page, "ISS", "CBUISS");
     if (!l)
         return;
     const auto in =
@@ -154,7 +147,7 @@ void SBCDSSClick(Page& page) {
 }
 
 void SBCLSSClick(Page& page) {
-    const auto l = CoilInductance(page);
+    const auto l = ReadInductanceField(page, "ISS", "CBUISS");
     if (!l)
         return;
     const auto in = ReadInputs<3>(
@@ -171,7 +164,7 @@ void SBCLSSClick(Page& page) {
 }
 
 void SBCMESSClick(Page& page) {
-    const auto l = CoilInductance(page);
+    const auto l = ReadInductanceField(page, "ISS", "CBUISS");
     if (!l)
         return;
     constexpr std::string_view lastName = "Lunghezza avvolgimento";
