@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <limits>
+
 namespace window_testing {
 
 Window::Window() : window_(CreateForms()) {
@@ -130,24 +132,28 @@ void Click(QWidget* root, const QString& name) {
 
 namespace {
 
-// Watches for the first modal QMessageBox while `trigger` runs; `close` reads nothing and
-// closes it.
-BoxSeen WatchNextBox(const std::function<void()>& trigger,
-                     const std::function<void(QMessageBox*)>& close) {
-    BoxSeen seen;
+// Watches for modal QMessageBoxes while `trigger` runs: each of the first `limit` boxes is
+// read, then closed by `close`. Returns what the boxes showed, in order.
+QList<BoxSeen> WatchBoxes(const std::function<void()>& trigger,
+                          const std::function<void(QMessageBox*)>& close, int limit) {
+    QList<BoxSeen> seen;
     QTimer watcher;
     watcher.setInterval(0);
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || seen.shown)
+        if (!box || box->property("answered").toBool())
             return;
-        seen.shown = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
+        box->setProperty("answered", true);
+        BoxSeen one;
+        one.shown = true;
+        one.title = box->windowTitle();
+        one.text = box->text();
+        one.icon = box->icon();
         for (QAbstractButton* button : box->buttons())
-            seen.buttons << button->text();
-        watcher.stop();
+            one.buttons << button->text();
+        seen << one;
+        if (seen.size() >= limit)
+            watcher.stop();
         close(box);
     });
     watcher.start();
@@ -156,27 +162,39 @@ BoxSeen WatchNextBox(const std::function<void()>& trigger,
     return seen;
 }
 
+// Closes a box with the button captioned `answer`, else its default or only button.
+void Answer(QMessageBox* box, const QString& answer) {
+    QAbstractButton* choice = nullptr;
+    for (QAbstractButton* button : box->buttons())
+        if (!answer.isEmpty() && button->text() == answer)
+            choice = button;
+    if (!choice && box->defaultButton())
+        choice = box->defaultButton();
+    if (!choice)
+        choice = box->buttons().value(0);
+    if (choice)
+        choice->click();
+    else
+        box->reject();
+}
+
 } // namespace
 
 BoxSeen DismissNextBox(const std::function<void()>& trigger) {
-    return WatchNextBox(trigger, [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    return WatchBoxes(
+               trigger, [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, 1)
+        .value(0);
 }
 
 BoxSeen AnswerNextBox(const std::function<void()>& trigger, const QString& answer) {
-    return WatchNextBox(trigger, [&answer](QMessageBox* box) {
-        QAbstractButton* choice = nullptr;
-        for (QAbstractButton* button : box->buttons())
-            if (!answer.isEmpty() && button->text() == answer)
-                choice = button;
-        if (!choice && box->defaultButton())
-            choice = box->defaultButton();
-        if (!choice)
-            choice = box->buttons().value(0);
-        if (choice)
-            choice->click();
-        else
-            box->reject();
-    });
+    return WatchBoxes(
+               trigger, [&answer](QMessageBox* box) { Answer(box, answer); }, 1)
+        .value(0);
+}
+
+QList<BoxSeen> AnswerAllBoxes(const std::function<void()>& trigger) {
+    return WatchBoxes(
+        trigger, [](QMessageBox* box) { Answer(box, {}); }, std::numeric_limits<int>::max());
 }
 
 QColor Background(QWidget* root, const QString& name) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
@@ -75,6 +76,10 @@ BoxSeen AnswerNextBox(const std::function<void()>& trigger, const QString& answe
 
 // The same, closing the box with the Escape key instead of a button.
 BoxSeen DismissNextBox(const std::function<void()>& trigger);
+
+// Runs `trigger` and closes every modal QMessageBox it opens with the box's default or only
+// button; returns what each box showed, in order.
+QList<BoxSeen> AnswerAllBoxes(const std::function<void()>& trigger);
 
 // Looks of a field: background (QPalette::Base), text colour (QPalette::Text), weight.
 QColor Background(QWidget* root, const QString& name);

@@ -19,39 +19,6 @@ using namespace window_testing;
 
 namespace {
 
-// Runs `trigger` and answers every modal message box it opens with the box's only or default
-// button; returns what each box showed, in order.
-QList<BoxSeen> AnswerAllBoxes(const std::function<void()>& trigger) {
-    QList<BoxSeen> seen;
-    QTimer watcher;
-    watcher.setInterval(0);
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box->property("answered").toBool())
-            return;
-        box->setProperty("answered", true);
-        BoxSeen one;
-        one.shown = true;
-        one.title = box->windowTitle();
-        one.text = box->text();
-        one.icon = box->icon();
-        for (QAbstractButton* button : box->buttons())
-            one.buttons << button->text();
-        seen << one;
-        QAbstractButton* choice = box->defaultButton();
-        if (!choice)
-            choice = box->buttons().value(0);
-        if (choice)
-            choice->click();
-        else
-            box->reject();
-    });
-    watcher.start();
-    trigger();
-    watcher.stop();
-    return seen;
-}
-
 QString FieldBox(const QString& name) {
     return "Campo errato o nullo : " + name;
 }
