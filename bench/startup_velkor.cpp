@@ -1,12 +1,16 @@
-// Velkor started as the program starts it, with the first-paint probe.
+// Velkor started as the program starts it (app/main.cpp), with the first-paint probe.
 #include "first_paint.h"
 #include "main_window.h"
 
+#include <QIcon>
 #include <QLineEdit>
 
 int main(int argc, char* argv[]) {
     const double start = StartSeconds(argc, argv);
     QApplication app(argc, argv);
+    QApplication::setApplicationName("Velkor");
+    QApplication::setDesktopFileName("velkor");
+    QApplication::setWindowIcon(QIcon(":/pictures/velkor.svg"));
     TForm1* window = CreateForms();
     FirstPaintProbe probe(window, start);
     std::printf("fields=%lld\n", static_cast<long long>(window->findChildren<QLineEdit*>().size()));
