@@ -10,8 +10,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velkor");
     QApplication::setDesktopFileName("velkor");
-    QApplication::setWindowIcon(QIcon(":/pictures/velkor.svg"));
     TForm1* window = CreateForms();
+    // The program's icon is the main window's, drawn once at the sizes the desktop asks for.
+    QApplication::setWindowIcon(window->windowIcon());
     FirstPaintProbe probe(window, start);
     std::printf("fields=%lld\n", static_cast<long long>(window->findChildren<QLineEdit*>().size()));
     window->show();

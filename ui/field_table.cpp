@@ -49,7 +49,7 @@ public:
     const QIcon& Get(const char* file) {
         auto found = icons_.find(file);
         if (found == icons_.end())
-            found = icons_.insert(file, QIcon(QStringLiteral(":/pictures/") + Utf8(file)));
+            found = icons_.insert(file, DrawnIcon(Utf8(file), {16}));
         return found.value();
     }
 

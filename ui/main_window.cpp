@@ -7,6 +7,7 @@
 #include "field_table.h"
 #include "mains_secondaries.h"
 #include "manual_loader.h"
+#include "picture.h"
 #include "report_commands.h"
 #include "report_forms.h"
 #include "resonance.h"
@@ -127,7 +128,8 @@ TForm1::TForm1(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("Form1");
     setWindowTitle("Velkor - Orvane 2004 - v 1.0");
-    setWindowIcon(QIcon(":/pictures/velkor.svg"));
+    // The sizes the window system asks of a scalable icon, drawn once.
+    setWindowIcon(velkor::ui::DrawnIcon(QStringLiteral("velkor.svg"), {16, 32, 64, 128}));
     setFixedSize(kClientWidth, kClientHeight);
 
     // "MS Sans Serif" 8 pt where it exists, else a font of the same metrics; navy text.
@@ -211,7 +213,7 @@ void TForm1::BuildBottomBar() {
         auto* button = new QToolButton(this);
         button->setObjectName(entry.name);
         button->setText(entry.caption);
-        button->setIcon(QIcon(QStringLiteral(":/pictures/") + entry.icon));
+        button->setIcon(velkor::ui::DrawnIcon(QString::fromLatin1(entry.icon), {16}));
         button->setIconSize(QSize(16, 16));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setFocusPolicy(Qt::NoFocus);

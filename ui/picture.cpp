@@ -1,10 +1,39 @@
 #include "picture.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QSvgRenderer>
 
 namespace velkor::ui {
+
+QIcon DrawnIcon(const QString& file, std::initializer_list<int> sizes) {
+    QIcon icon;
+    const QString path = QStringLiteral(":/pictures/") + file;
+    if (!QFile::exists(path))
+        return icon;
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid())
+        return icon;
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0; // device px per px
+    for (int side : sizes) {
+        QSize size = renderer.defaultSize();
+        size.scale(QSize(side, side) * ratio, Qt::KeepAspectRatio);
+        if (size.isEmpty())
+            continue;
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        QPixmap pixmap = QPixmap::fromImage(image);
+        pixmap.setDevicePixelRatio(ratio);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 Picture::Picture(const QString& file, QWidget* parent)
     : QWidget(parent), file_(":/pictures/" + file) {}

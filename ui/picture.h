@@ -2,14 +2,21 @@
 // crisp at any scale. A missing file draws nothing.
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
 #include <memory>
 
 class QSvgRenderer;
 
 namespace velkor::ui {
+
+// An icon drawn once from an SVG of the resources (":/pictures/<file>") at the given sizes
+// (px, square, the drawing's proportions kept), held as plain pixmaps: showing it never draws
+// the SVG again. A missing file gives an empty icon.
+QIcon DrawnIcon(const QString& file, std::initializer_list<int> sizes);
 
 class Picture : public QWidget {
     Q_OBJECT
