@@ -43,9 +43,17 @@ void SetBackground(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-// The button pictures of one table, each file read once and shared by its buttons.
-class Icons {
+// The button pictures of a window, each drawn once and shared by all its buttons: kept by an
+// object the window owns, so a new window draws its own.
+class Icons : public QObject {
 public:
+    static Icons& Of(QWidget* widget) {
+        QWidget* window = widget->window();
+        auto* icons =
+            dynamic_cast<Icons*>(window->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
+        return icons ? *icons : *new Icons(window);
+    }
+
     const QIcon& Get(const char* file) {
         auto found = icons_.find(file);
         if (found == icons_.end())
@@ -54,6 +62,10 @@ public:
     }
 
 private:
+    static constexpr QLatin1StringView kName{"velkorButtonIcons"};
+
+    explicit Icons(QObject* owner) : QObject(owner) { setObjectName(kName); }
+
     QHash<QString, QIcon> icons_;
 };
 
@@ -214,7 +226,7 @@ QWidget* FindContainer(QWidget* root, const char* name) {
 }
 
 void BuildItems(QWidget* root, std::span<const Item> items) {
-    Icons icons;
+    Icons& icons = Icons::Of(root);
     for (const Item& item : items) {
         QWidget* parent = FindContainer(root, item.parent);
         QWidget* widget = MakeItem(parent, item, icons);

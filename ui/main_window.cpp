@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -228,15 +229,20 @@ void TForm1::BuildBottomBar() {
 }
 
 void TForm1::BindHandlers() {
+    // The window's buttons by name, gathered in one pass rather than a search per binding.
+    QHash<QString, QAbstractButton*> buttons;
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        buttons.insert(button->objectName(), button);
+    const auto button = [&buttons](const char* name) { return buttons.value(QLatin1String(name)); };
     for (std::span<const Binding> bindings :
          {std::span<const Binding>(kClicks), std::span<const Binding>(kChoices)}) {
         for (const Binding& binding : bindings)
-            if (auto* button = findChild<QAbstractButton*>(binding.control))
-                connect(button, &QAbstractButton::clicked, this,
+            if (QAbstractButton* control = button(binding.control))
+                connect(control, &QAbstractButton::clicked, this,
                         [this, handler = binding.handler] { Run(handler); });
     }
-    if (auto* button = findChild<QAbstractButton*>("SBTACALC"))
-        connect(button, &QAbstractButton::clicked, this,
+    if (QAbstractButton* control = button("SBTACALC"))
+        connect(control, &QAbstractButton::clicked, this,
                 [this] { Run([this](velkor::Page& page) { SBTACALCClick(page, secondaries_); }); });
     if (auto* grid = findChild<QTableWidget*>("SGTAINSEC"))
         grid->setItemDelegate(new velkor::ui::CellEditDelegate(
@@ -257,11 +263,11 @@ void TForm1::BindHandlers() {
         {"SBPRINTSETUP", velkor::reports::SBPRINTSETUPClick},
     };
     for (const auto& [name, command] : commands)
-        if (auto* button = findChild<QAbstractButton*>(name))
-            connect(button, &QAbstractButton::clicked, this,
+        if (QAbstractButton* control = button(name))
+            connect(control, &QAbstractButton::clicked, this,
                     [this, command] { Run([this, command](velkor::Page&) { command(this); }); });
-    if (auto* button = findChild<QAbstractButton*>("SBEXIT"))
-        connect(button, &QAbstractButton::clicked, this, &TForm1::SBEXITClick);
+    if (QAbstractButton* control = button("SBEXIT"))
+        connect(control, &QAbstractButton::clicked, this, &TForm1::SBEXITClick);
     connect(hints_, &QCheckBox::toggled, this, &TForm1::CBHINTSClick);
 }
 
