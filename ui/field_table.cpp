@@ -79,7 +79,13 @@ QToolButton* MakeToolButton(QWidget* parent, const QIcon& icon) {
 
 QComboBox* MakeList(QWidget* parent, const Item& item, bool editable) {
     auto* list = new QComboBox(parent);
-    list->setEditable(editable);
+    if (editable) {
+        // Editable through its own line edit, as setEditable() makes it, without building the
+        // drop-down list now: the list is made when it first opens, as for a pick-only list.
+        auto* edit = new QLineEdit(list);
+        edit->setPalette(list->palette());
+        list->setLineEdit(edit);
+    }
     list->setInsertPolicy(QComboBox::NoInsert);
     list->addItems(Utf8(item.text).split('|'));
     list->setCurrentIndex(item.index);
