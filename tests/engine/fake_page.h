@@ -55,7 +55,9 @@ public:
     void SetTextColour(std::string_view name, Colour colour) override {
         looks[std::string(name)].text = colour;
     }
-    void SetBold(std::string_view name, bool bold) override { looks[std::string(name)].bold = bold; }
+    void SetBold(std::string_view name, bool bold) override {
+        looks[std::string(name)].bold = bold;
+    }
     void SetReadOnly(std::string_view name, bool readOnly) override {
         looks[std::string(name)].readOnly = readOnly;
     }
