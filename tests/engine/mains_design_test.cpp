@@ -1,11 +1,13 @@
 #include "mains_design.h"
 
+#include "../shared/mains_worked_example.h"
 #include "faults.h"
 #include "mains_page.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -38,14 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, MainsDesign, ::testing::Values(CommaLocale(),
                                                               : std::string("Point");
                          });
 
-const Expected kWorkedExample = {
-    {"TARESA", "0,85"},  {"TAPMAX", "   27"},  {"TASEZL", "784"},       {"TALC", "28"},
-    {"TALA", "84"},      {"TALB", "70"},       {"TALD", "14"},          {"TALE", "42"},
-    {"TAAF", "588"},     {"TACA", "30,5"},     {"TACC", "39,5"},        {"TACX", "56,0"},
-    {"TANSP", " 1202"},  {"TAIP", "0,104"},    {"TASVP", "5,23"},       {"TASVS", "5,75"},
-    {"TADF", "0,19"},    {"TANP", "5,8"},      {"TALFILO", "171,6"},    {"TARESRAME", "107,2"},
-    {"TAPESO", "44,68"}, {"RAPIMPAC", "0,26"}, {"TAPESOFERRO", "1,03"}, {"TAPERFERRO", "2,0"},
-    {"TAPERP", "1,2"},   {"TAPERS", "1,8"},    {"TAPERTOT", "5,0"},     {"TADT", "29,5"}};
+const Expected kWorkedExample(std::begin(kMainsWorkedExample), std::end(kMainsWorkedExample));
 
 TEST_P(MainsDesign, WorkedExampleSingleSection) {
     FakePage page = MainsPage(locale());
