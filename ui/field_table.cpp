@@ -1,5 +1,6 @@
 #include "field_table.h"
 
+#include "group_box.h"
 #include "picture.h"
 #include "regional.h"
 #include "superspin.h"
@@ -35,6 +36,15 @@ void SetHint(QWidget* widget, const char* hint) {
         return;
     widget->setProperty("velkorHint", Utf8(hint));
     widget->setToolTip(Utf8(hint));
+}
+
+// A line edit made empty and then given its text: one made with its text lays that text out
+// in the application's default font before it takes the window's, loading a font nothing shows.
+QLineEdit* MakeEdit(const char* text, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    if (*text != '\0')
+        edit->setText(Utf8(text));
+    return edit;
 }
 
 void SetBackground(QWidget* widget, const QColor& colour) {
@@ -132,14 +142,14 @@ QTableWidget* MakeGrid(QWidget* parent, const Item& item) {
 QWidget* MakeItem(QWidget* parent, const Item& item, Icons& icons) {
     switch (item.kind) {
     case Kind::Group:
-        return new QGroupBox(Utf8(item.text), parent);
+        return new GroupBox(Utf8(item.text), parent);
     case Kind::Label:
         return new QLabel(Utf8(item.text), parent);
     case Kind::Edit:
     case Kind::SpinField:
-        return new QLineEdit(Utf8(item.text), parent);
+        return MakeEdit(item.text, parent);
     case Kind::Result: {
-        auto* edit = new QLineEdit(Utf8(item.text), parent);
+        auto* edit = MakeEdit(item.text, parent);
         edit->setReadOnly(true);
         return edit;
     }
@@ -259,7 +269,7 @@ void BuildFields(QWidget* root, std::span<const Field> fields, Colour resultTint
             Q_ASSERT(settings);
             widget = settings ? MakeSpin(parent, *settings) : new QLineEdit(parent);
         } else {
-            auto* edit = new QLineEdit(Utf8(field.text), parent);
+            auto* edit = MakeEdit(field.text, parent);
             if (field.kind == Kind::Result) {
                 edit->setReadOnly(true);
                 SetBackground(edit, ToQColor(resultTint));

@@ -17,6 +17,7 @@
 #include "wire_current.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
@@ -135,7 +136,11 @@ TForm1::TForm1(QWidget* parent)
 
     // "MS Sans Serif" 8 pt where it exists, else a font of the same metrics; navy text.
     QFont font;
-    font.setFamilies({"MS Sans Serif", "Liberation Sans"});
+    // Asking only for a family that exists spares a failed match for every font of the window.
+    const QString windows = QStringLiteral("MS Sans Serif");
+    font.setFamilies(QFontDatabase::hasFamily(windows)
+                         ? QStringList{windows, QStringLiteral("Liberation Sans")}
+                         : QStringList{QStringLiteral("Liberation Sans")});
     font.setPointSize(8);
     setFont(font);
     QPalette palette = this->palette();

@@ -1,9 +1,8 @@
 // Page 1, " Trasformatori ferrite ": the spin fields of the design data, the core data with the
 // winding picture, and the results of the primary and the secondary.
 #include "field_table.h"
+#include "group_box.h"
 
-#include <QFont>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
 
@@ -111,28 +110,11 @@ constexpr Tint kTints[] = {
     {"Edit2", Colour::System(Colour::Role::InfoBackground)},
 };
 
-// Group captions: navy bold, the primary and secondary sub-groups green.
+// Group captions: navy bold, the primary and secondary sub-groups green; the controls inside
+// keep the regular weight and the window-text colour.
 void StyleCaption(QWidget* page, const char* name, Colour colour) {
-    auto* group = page->findChild<QGroupBox*>(QLatin1String(name));
-    if (!group)
-        return;
-    QFont font = group->font();
-    font.setBold(true);
-    group->setFont(font);
-    QPalette palette = group->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(colour));
-    group->setPalette(palette);
-    // The controls inside keep the regular weight and the window-text colour.
-    for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (qobject_cast<QGroupBox*>(child))
-            continue;
-        QFont childFont = child->font();
-        childFont.setBold(false);
-        child->setFont(childFont);
-        QPalette childPalette = child->palette();
-        childPalette.setColor(QPalette::WindowText, ToQColor(kSystemWindowText));
-        child->setPalette(childPalette);
-    }
+    if (auto* group = page->findChild<GroupBox*>(QLatin1String(name)))
+        group->SetTitleLook(true, ToQColor(colour));
 }
 
 } // namespace

@@ -1,38 +1,112 @@
 #include "picture.h"
 
+#include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
+#include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
+
+#include <utility>
 
 namespace velkor::ui {
 
-QIcon DrawnIcon(const QString& file, std::initializer_list<int> sizes) {
-    QIcon icon;
-    const QString path = QStringLiteral(":/pictures/") + file;
-    if (!QFile::exists(path))
-        return icon;
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return icon;
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0; // device px per px
-    for (int side : sizes) {
-        QSize size = renderer.defaultSize();
-        size.scale(QSize(side, side) * ratio, Qt::KeepAspectRatio);
-        if (size.isEmpty())
-            continue;
+namespace {
+
+// An icon drawn from its SVG at the size asked, when it is first asked: a window with many
+// buttons draws only the pictures it shows, each once per size and look.
+class DrawnIconEngine : public QIconEngine {
+public:
+    DrawnIconEngine(QString path, QList<QSize> sizes)
+        : path_(std::move(path)), sizes_(std::move(sizes)), exists_(QFile::exists(path_)) {}
+
+    QIconEngine* clone() const override { return new DrawnIconEngine(path_, sizes_); }
+    QString key() const override { return QStringLiteral("velkorDrawn"); }
+    bool isNull() override { return !exists_; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        QSize drawn = Renderer() ? renderer_->defaultSize() : size;
+        drawn.scale(size, Qt::KeepAspectRatio);
+        return drawn;
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const quint64 key = (quint64(quint32(size.width())) << 32) |
+                            (quint64(quint16(size.height())) << 8) | quint64(mode);
+        if (auto found = drawn_.find(key); found != drawn_.end())
+            return found.value();
+        QPixmap pixmap = DrawOrScale(actualSize(size, mode, state));
+        if (mode != QIcon::Normal && !pixmap.isNull()) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        drawn_.insert(key, pixmap);
+        return pixmap;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
+    }
+
+private:
+    QSvgRenderer* Renderer() {
+        if (!renderer_ && exists_)
+            renderer_ = std::make_unique<QSvgRenderer>(path_);
+        return renderer_ && renderer_->isValid() ? renderer_.get() : nullptr;
+    }
+
+    // An offered size below the largest is scaled down from the largest, drawn once: the many
+    // strokes of a detailed picture cost about the same at any size, the scaling little.
+    QPixmap DrawOrScale(const QSize& size) {
+        if (!sizes_.contains(size) || !Renderer())
+            return Draw(size);
+        QSize largest;
+        for (const QSize& offered : sizes_)
+            largest = largest.expandedTo(offered);
+        if (largest_.isNull())
+            largest_ = Draw(actualSize(largest, QIcon::Normal, QIcon::Off)).toImage();
+        if (size == largest_.size())
+            return QPixmap::fromImage(largest_);
+        return QPixmap::fromImage(
+            largest_.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+
+    QPixmap Draw(const QSize& size) {
+        if (!Renderer() || size.isEmpty())
+            return {};
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        renderer.render(&painter);
+        renderer_->render(&painter);
         painter.end();
-        QPixmap pixmap = QPixmap::fromImage(image);
-        pixmap.setDevicePixelRatio(ratio);
-        icon.addPixmap(pixmap);
+        return QPixmap::fromImage(image);
     }
-    return icon;
+
+    QString path_;                           // ":/pictures/<file>"
+    QList<QSize> sizes_;                     // px, the sizes the icon offers
+    bool exists_;                            // the file is in the resources
+    std::unique_ptr<QSvgRenderer> renderer_; // read at the first drawing
+    QHash<quint64, QPixmap> drawn_;          // by size and look
+    QImage largest_;                         // the largest offered size, once drawn
+};
+
+} // namespace
+
+QIcon DrawnIcon(const QString& file, std::initializer_list<int> sizes) {
+    QList<QSize> offered;
+    for (int side : sizes)
+        offered.append(QSize(side, side));
+    return QIcon(new DrawnIconEngine(QStringLiteral(":/pictures/") + file, offered));
 }
 
 Picture::Picture(const QString& file, QWidget* parent)

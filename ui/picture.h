@@ -13,9 +13,10 @@ class QSvgRenderer;
 
 namespace velkor::ui {
 
-// An icon drawn once from an SVG of the resources (":/pictures/<file>") at the given sizes
-// (px, square, the drawing's proportions kept), held as plain pixmaps: showing it never draws
-// the SVG again. A missing file gives an empty icon.
+// An icon drawn from an SVG of the resources (":/pictures/<file>") offering the given sizes
+// (px, square, the drawing's proportions kept). Each size is drawn when it is first shown and
+// kept; the smaller offered sizes are scaled down from the largest. A missing file gives a null
+// icon.
 QIcon DrawnIcon(const QString& file, std::initializer_list<int> sizes);
 
 class Picture : public QWidget {
