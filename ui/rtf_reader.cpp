@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace velkor {
@@ -254,6 +255,7 @@ private:
             return;
         case Keyword::DefaultFont:
             default_font_ = Clamp(param, 0, kParamLimit);
+            char_formats_.clear();
             return;
         default:
             break;
@@ -464,11 +466,13 @@ private:
         if (font_number_ >= 0 && !name.isEmpty() &&
             (fonts_.size() < limits_.max_table_entries || fonts_.contains(font_number_)))
             fonts_.insert(font_number_, FontEntry{name, font_hint_});
+        char_formats_.clear();
         font_name_.clear();
         font_hint_ = QFont::AnyStyle;
     }
 
     void CommitColour() {
+        char_formats_.clear();
         if (static_cast<int>(colours_.size()) < limits_.max_table_entries) {
             if (colour_given_)
                 colours_.emplace_back(QColor(red_, green_, blue_));
@@ -483,13 +487,13 @@ private:
 
     void Append(QChar c, const GroupState& state) {
         const RunFormat& run = state.run;
-        if (pending_.isEmpty()) {
+        if (pending_.empty()) {
             pending_format_ = run;
         } else if (!(run == pending_format_)) {
             Flush();
             pending_format_ = run;
         }
-        pending_.append(c);
+        pending_.push_back(c.unicode());
         block_empty_ = false;
         last_paragraph_ = state.paragraph;
         if (++chars_ >= limits_.max_chars)
@@ -497,11 +501,12 @@ private:
     }
 
     void Flush() {
-        if (pending_.isEmpty())
+        if (pending_.empty())
             return;
-        rtf::MendSurrogates(pending_);
-        cursor_.insertText(pending_, CharFormat(pending_format_));
-        pending_.clear();
+        QString text = QString::fromUtf16(pending_.data(), static_cast<qsizetype>(pending_.size()));
+        pending_.clear(); // keeps its room for the next run
+        rtf::MendSurrogates(text);
+        cursor_.insertText(text, CharFormat(pending_format_));
         if (++runs_ >= limits_.max_runs)
             full_ = true;
     }
@@ -518,7 +523,20 @@ private:
             full_ = true;
     }
 
-    QTextCharFormat CharFormat(const RunFormat& run) const {
+    // The character format of a run, kept for the next run of the same format: a manual uses a
+    // handful of formats over hundreds of runs.
+    QTextCharFormat CharFormat(const RunFormat& run) {
+        for (const auto& [known, format] : char_formats_) {
+            if (known == run)
+                return format;
+        }
+        QTextCharFormat format = NewCharFormat(run);
+        if (char_formats_.size() < kKeptFormats)
+            char_formats_.emplace_back(run, format);
+        return format;
+    }
+
+    QTextCharFormat NewCharFormat(const RunFormat& run) const {
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
         format.setFontItalic(run.italic);
@@ -586,10 +604,12 @@ private:
     QFont::StyleHint font_hint_ = QFont::AnyStyle;
 
     std::vector<std::optional<QColor>> colours_;
+    static constexpr std::size_t kKeptFormats = 64; // character formats kept for reuse
+    std::vector<std::pair<RunFormat, QTextCharFormat>> char_formats_; // for the tables above
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colour_given_ = false;
 
-    QString pending_; // text of the current run, not yet in the document
+    std::u16string pending_; // text of the current run, not yet in the document
     RunFormat pending_format_;
     bool block_empty_ = true;
     ParagraphFormat last_paragraph_; // in force at the last character shown
@@ -603,6 +623,10 @@ bool ReadRtf(QByteArrayView data, QTextDocument& document, const RtfLimits& limi
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false); // no undo history for a document built in one go
     document.clear();
+    // One edit block for the whole text: the view lays the document out once at the end
+    // instead of after every piece of text.
+    QTextCursor whole(&document);
+    whole.beginEditBlock();
     const bool rich = data.startsWith(QByteArrayView("{\\rtf"));
     if (rich) {
         Parser(data, document, limits).Run();
@@ -610,6 +634,7 @@ bool ReadRtf(QByteArrayView data, QTextDocument& document, const RtfLimits& limi
         QTextCursor(&document).insertText(
             rtf::PlainText(data, limits.max_chars, limits.max_blocks));
     }
+    whole.endEditBlock();
     document.setUndoRedoEnabled(undo);
     return rich;
 }

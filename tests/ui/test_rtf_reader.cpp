@@ -59,6 +59,7 @@ private slots:
     void Indents();
     void Colours();
     void Fonts();
+    void TablesAfterText();
     void FontSizes_data();
     void FontSizes();
     void PlainText_data();
@@ -196,6 +197,21 @@ void TestRtfReader::Fonts() {
     QCOMPARE(FormatAt(document, 1).fontStyleHint(), QFont::Monospace);
     QCOMPARE(FormatAt(document, 2).fontFamilies().toStringList(), QStringList{"Arial"});
     QCOMPARE(FormatAt(document, 3).fontFamilies().toStringList(), QStringList{"Times New Roman"});
+}
+
+void TestRtfReader::TablesAfterText() {
+    // A run of a format seen before a table entry existed takes the entry once it exists.
+    QTextDocument document;
+    ReadRtf("{\\rtf1\\f1\\cf1 a\\par{\\fonttbl{\\f1\\fmodern Courier New;}}b\\par"
+            "{\\colortbl;\\red255\\green0\\blue0;}c}",
+            document);
+    QCOMPARE(document.toPlainText(), "a\nb\nc");
+    QVERIFY(FormatAt(document, 0).fontFamilies().toStringList().isEmpty());
+    QVERIFY(!FormatAt(document, 0).hasProperty(QTextFormat::ForegroundBrush));
+    QCOMPARE(FormatAt(document, 2).fontFamilies().toStringList(), QStringList{"Courier New"});
+    QVERIFY(!FormatAt(document, 2).hasProperty(QTextFormat::ForegroundBrush));
+    QCOMPARE(FormatAt(document, 4).fontFamilies().toStringList(), QStringList{"Courier New"});
+    QCOMPARE(FormatAt(document, 4).foreground().color(), QColor(255, 0, 0));
 }
 
 void TestRtfReader::FontSizes_data() {
