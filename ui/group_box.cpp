@@ -1,6 +1,7 @@
 #include "group_box.h"
 
 #include <QPainter>
+#include <QPolygon>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 
@@ -35,8 +36,10 @@ void GroupBox::paintEvent(QPaintEvent*) {
 }
 
 void GroupBox::DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& option) {
-    // Fusion's frame: a faint grey rounded line around a barely darker inside, starting below
-    // the title's line and one pixel in from the left and the top.
+    // Fusion's frame, pixel for pixel: a faint grey line with softened corners around a barely
+    // darker inside, below the title's line and one pixel in from the left and the top. Each
+    // shade is given as the opaque colour it makes on the background: large translucent fills
+    // would be blended on Qt's worker threads, each paint waiting for them.
     const int kTitleGap = 3; // px
     const int titleHeight =
         title().isEmpty() && !isCheckable()
@@ -45,17 +48,32 @@ void GroupBox::DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& op
                    option.fontMetrics.height()); // px
     const QRect area =
         style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
-    const QRectF frame = QRectF(area).adjusted(1, titleHeight + kTitleGap + 1, 0, 0); // px
+    const QRect frame = area.adjusted(1, titleHeight + kTitleGap + 1, 0, 0); // px
+    if (frame.width() < 4 || frame.height() < 4)
+        return;
+    const QColor background = option.palette.color(QPalette::Window);
+    // `grey` (0-255) laid over the background with `alpha` (0-255).
+    const auto shade = [&background](int grey, int alpha) {
+        const auto mix = [&](int channel) {
+            return (grey * alpha + channel * (255 - alpha) + 127) / 255;
+        };
+        return QColor(mix(background.red()), mix(background.green()), mix(background.blue()));
+    };
+    const int l = frame.left(), t = frame.top(), r = frame.right(), b = frame.bottom(); // px
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 3));
-    painter.drawRoundedRect(frame.adjusted(1, 1, -1, -1), 1, 1);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QColor(0, 0, 0, 4));
-    painter.drawRoundedRect(frame.adjusted(1.5, 1.5, -1.5, -1.5), 1, 1);
-    painter.setPen(QColor(117, 117, 117, 50));
-    painter.drawRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), 1.2, 1.2);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(frame, shade(0, 3)); // the inside
+    painter.setPen(shade(0, 7));          // the inner line
+    painter.drawRect(frame.adjusted(1, 1, -2, -2));
+    painter.setPen(shade(0x75, 50)); // the line
+    painter.drawLine(l + 1, t, r - 1, t);
+    painter.drawLine(l + 1, b, r - 1, b);
+    painter.drawLine(l, t + 1, l, b - 1);
+    painter.drawLine(r, t + 1, r, b - 1);
+    painter.setPen(shade(0x27, 13)); // the corners, softened
+    painter.drawPoints(QPolygon({{l, t}, {r, t}, {l, b}, {r, b}}));
+    painter.setPen(shade(0x5a, 31));
+    painter.drawPoints(QPolygon({{l + 1, t + 1}, {r - 1, t + 1}, {l + 1, b - 1}, {r - 1, b - 1}}));
     painter.restore();
 }
 

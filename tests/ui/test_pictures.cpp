@@ -168,10 +168,10 @@ void TestPictures::GroupFrameAsFusion() {
     const QImage fusion = GroupPicture(new QGroupBox(" Dati nucleo "));
     const QImage own = GroupPicture(new GroupBox(" Dati nucleo "));
     QCOMPARE(own.size(), fusion.size());
-    // The same line in the same place: only the antialiased corners differ, and not much.
-    QCOMPARE(PixelsDiffering(own, fusion, 40), 0);
-    QVERIFY2(PixelsDiffering(own, fusion, 8) <= 16,
-             qPrintable(QString::number(PixelsDiffering(own, fusion, 8))));
+    // The same line in the same place: only a few pixels by the corners differ, and slightly.
+    QCOMPARE(PixelsDiffering(own, fusion, 8), 0);
+    QVERIFY2(PixelsDiffering(own, fusion, 2) <= 24,
+             qPrintable(QString::number(PixelsDiffering(own, fusion, 2))));
 }
 
 void TestPictures::GroupTitleLook() {
