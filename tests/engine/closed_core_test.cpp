@@ -9,23 +9,8 @@
 namespace velkor::testing {
 namespace {
 
-using Click = void (*)(Page&);
-
-const std::string kBox = "Campo errato o nullo : ";
-
-struct Case {
-    const char* what;
-    Click click;
-    NumberLocale locale;
-    Texts inputs;
-    Positions positions;
-    Texts shown;
-    Positions selected;
-    std::vector<std::string> boxes;
-};
-
 TEST(ClosedCore, InductanceTurnsAndAl) {
-    const std::vector<Case> cases = {
+    const std::vector<CoilCase> cases = {
         {"turns of 1 mH at Al 2500",
          SBCNSNUCClick,
          PointLocale(),

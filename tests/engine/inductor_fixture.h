@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace velkor::testing {
 
@@ -22,6 +23,24 @@ inline FakePage InductorPage(NumberLocale locale) {
 
 using Texts = std::map<std::string, std::string>;
 using Positions = std::map<std::string, int>;
+using Click = void (*)(Page&);
+
+// The beginning of the box that names an unreadable field.
+inline const std::string kBox = "Campo errato o nullo : ";
+
+// A row of the coil sub-pages' tables: a button pressed on a page filled with `inputs` and
+// `positions`, the texts and positions it shows afterwards and the boxes it raised (none when
+// left out).
+struct CoilCase {
+    const char* what;
+    Click click;
+    NumberLocale locale;
+    Texts inputs;
+    Positions positions;
+    Texts shown;
+    Positions selected;
+    std::vector<std::string> boxes = {};
+};
 
 inline void Fill(FakePage& page, const Texts& texts, const Positions& positions = {}) {
     for (const auto& [name, text] : texts)

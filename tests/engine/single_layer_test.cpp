@@ -9,10 +9,6 @@
 namespace velkor::testing {
 namespace {
 
-using Click = void (*)(Page&);
-
-const std::string kBox = "Campo errato o nullo : ";
-
 // The sub-page as the worked values start it: D 10 mm, l 20 mm, µe 1, EDDIAM empty, and old
 // texts in every output so that untouched fields show.
 FakePage CoilPage(NumberLocale locale) {
@@ -28,18 +24,8 @@ FakePage CoilPage(NumberLocale locale) {
     return page;
 }
 
-struct Case {
-    const char* what;
-    Click click;
-    NumberLocale locale;
-    Texts inputs;
-    Positions positions;
-    Texts shown;
-    Positions selected;
-};
-
 TEST(SingleLayer, WorkedValues) {
-    const std::vector<Case> cases = {
+    const std::vector<CoilCase> cases = {
         {"turns of 100 µH",
          SBCNSSSClick,
          PointLocale(),
