@@ -1,6 +1,6 @@
 // The mains transformer page through the real window: the secondaries grid typed with real
 // key events, "Calcola", the bobbin controls and "f(AN)".
-#include "../shared/mains_worked_example.h"
+#include "shared/mains_worked_example.h"
 #include "main_window.h"
 #include "report_commands.h"
 #include "support_window.h"

@@ -1,5 +1,4 @@
 // Where the manual is found, and the shipped manual itself.
-#include "main_window.h"
 #include "manual_loader.h"
 #include "rtf_reader.h"
 
@@ -40,8 +39,6 @@ private slots:
     void ShippedFirstHeading();
     void ShippedReadsCleanly();
     void ShippedBesideTheBuiltProgram();
-    void StartUpShowsManual();
-    void StartUpWithoutManual();
 
 private:
     QString start_dir_;
@@ -146,27 +143,6 @@ void TestManual::ShippedBesideTheBuiltProgram() {
     QFile a(built), b(ShippedManual());
     QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     QCOMPARE(a.readAll(), b.readAll());
-}
-
-void TestManual::StartUpShowsManual() {
-    // Started from a folder holding the manual, the fourth page shows it from the top.
-    QVERIFY(QFile::copy(ShippedManual(), current_->filePath("VELKOR_DOC.RTF")));
-    TForm1 window;
-    auto* view = window.findChild<QTextEdit*>("REDIT1");
-    QVERIFY(view != nullptr);
-    QCOMPARE(view->document()->begin().text(), "Velkor - Manuale d'uso");
-    QCOMPARE(view->textCursor().position(), 0);
-    QVERIFY(view->isReadOnly());
-}
-
-void TestManual::StartUpWithoutManual() {
-    for (const QString& place : velkor::ManualCandidates(velkor::InstalledDataDir()))
-        if (QFile::exists(place))
-            QSKIP(qPrintable("a manual is installed at " + place));
-    TForm1 window;
-    auto* view = window.findChild<QTextEdit*>("REDIT1");
-    QVERIFY(view != nullptr);
-    QCOMPARE(view->toPlainText(), kFallback);
 }
 
 QTEST_MAIN(TestManual)

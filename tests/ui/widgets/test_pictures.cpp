@@ -1,9 +1,7 @@
 // The drawn icons (each size drawn when first shown, smaller sizes scaled from the largest)
 // and the group boxes' own frame and title look.
 #include "group_box.h"
-#include "main_window.h"
 #include "picture.h"
-#include "support_window.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -18,8 +16,6 @@
 
 using velkor::ui::DrawnIcon;
 using velkor::ui::GroupBox;
-using window_testing::Control;
-using window_testing::Window;
 
 namespace {
 
@@ -106,7 +102,6 @@ private slots:
     void DisabledLook();
     void GroupFrameAsFusion();
     void GroupTitleLook();
-    void FerriteCaptions();
 };
 
 void TestPictures::IconSizes_data() {
@@ -192,27 +187,6 @@ void TestPictures::GroupTitleLook() {
     QVERIFY(!HasColour(styled, QRect(16, 44, 50, 12), navy, 40)); // the label inside
     const QImage plain = GroupPicture(new GroupBox(" Primario "));
     QVERIFY(!HasColour(plain, title, navy, 40));
-}
-
-void TestPictures::FerriteCaptions() {
-    Window window;
-    const QColor navy(0, 0, 128);
-    const QColor green(0, 128, 0);
-    const std::pair<const char*, QColor> captions[] = {
-        {"GroupBox1", navy},  {"GroupBox2", navy},  {"GroupBox3", navy},
-        {"GroupBox4", green}, {"GroupBox5", green},
-    };
-    for (const auto& [name, colour] : captions) {
-        auto* group = Control<GroupBox>(window.get(), name);
-        QVERIFY2(group && group->TitleBold() && group->TitleColour() == colour, name);
-        for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (qobject_cast<QGroupBox*>(child))
-                continue;
-            QVERIFY2(!child->font().bold(), qPrintable(child->objectName()));
-            QVERIFY2(child->palette().color(QPalette::WindowText) != colour,
-                     qPrintable(child->objectName()));
-        }
-    }
 }
 
 QTEST_MAIN(TestPictures)
