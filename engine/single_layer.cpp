@@ -1,10 +1,13 @@
 #include "single_layer.h"
 
 #include "checked.h"
+#include "nagaoka.h"
 #include "plain_field.h"
 
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace velkor {
 
@@ -67,22 +70,100 @@ bool ShowDerivedValues(Page& page, double diameter, double length, double turns)
     return true;
 }
 
+// The quantity a calculation solves for.
+enum class Unknown { Turns, Inductance, Diameter, Length, Permeability };
+
 struct Winding {
     double diameter; // mm
     double length;   // mm
     double turns;
+    Unknown unknown;
+    double result; // the unknown from the long-solenoid relation: turns, H, mm, mm or none
 };
 
-// Shows the result and the derived values; a fault or an unreadable wire diameter on the way
-// is reported under the calculation's last field, keeping what was already written.
-template <typename Write> void Finish(Page& page, std::string_view lastName, Write write) {
+// The unit of the corrected value: that of the calculation's unknown.
+std::string_view CorrectionUnit(Unknown unknown) {
+    switch (unknown) {
+    case Unknown::Turns:
+        return "spire";
+    case Unknown::Diameter:
+    case Unknown::Length:
+        return "mm";
+    default:
+        return ""; // an inductance names its own unit; µe has none
+    }
+}
+
+// The unknown found again with the corrected relation L = K(D/l) (π D N)² µe / (10^10 l),
+// formatted with the calculation's own pattern, and its unit.
+std::pair<std::string, std::string_view> CorrectedValue(const Winding& w, double k,
+                                                        const NumberLocale& locale) {
+    switch (w.unknown) {
+    case Unknown::Turns: // L grows with N², so N = N_long / √K
+        return {Format("%6.1f", Store(Ext(w.result) / Sqrt(k)), locale), CorrectionUnit(w.unknown)};
+    case Unknown::Inductance: { // L = K L_long, in the unit ShowInductance would choose
+        const ScaledInductance scaled = ScaleInductance(Store(Ext(w.result) * k));
+        return {Format("%3.3f", scaled.shown, locale), InductanceUnit(scaled.position)};
+    }
+    case Unknown::Diameter: { // K(D/l) D² = D_long², so D = x l with K(x) x² = (D_long / l)²
+        const long double x = SolveNagaokaRatio((Ext(w.result) / w.length).value(), 2);
+        return {Format("%3.1f", Store(Ext(x) * w.length), locale), CorrectionUnit(w.unknown)};
+    }
+    case Unknown::Length: { // K(D/l) / l = 1 / l_long, so l = D / x with K(x) x = D / l_long
+        const long double x = SolveNagaokaRatio((Ext(w.diameter) / w.result).value(), 1);
+        return {Format("%4.1f", Store(Ext(w.diameter) / x), locale), CorrectionUnit(w.unknown)};
+    }
+    case Unknown::Permeability: // L grows with µe, so µe = µe_long / K
+        break;
+    }
+    return {Format("%5.2f", Store(Ext(w.result) / k), locale), CorrectionUnit(w.unknown)};
+}
+
+// Nagaoka's coefficient of this click's D and l, and the corrected unknown with its unit. A
+// coil without a positive diameter and length shows "?" in both; a corrected value beyond
+// the range of numbers (a length for a coil far flatter than a disc) shows "?".
+void ShowCorrection(Page& page, const Winding& w) {
+    const NumberLocale& locale = page.Locale();
+    std::optional<double> k;
+    if (w.diameter > 0 && w.length > 0) {
+        try {
+            k = Store(NagaokaCoefficient((Ext(w.diameter) / w.length).value()));
+        } catch (const Fault&) {
+        }
+    }
+    if (!k) {
+        page.SetText("EDKNAGSS", "?");
+        page.SetText("EDCORRSS", "?");
+        page.SetText("UnitEDCORRSS", CorrectionUnit(w.unknown));
+        return;
+    }
+    page.SetText("EDKNAGSS", Format("%1.4f", *k, locale));
     try {
-        const auto [diameter, length, turns] = write();
-        if (!ShowDerivedValues(page, diameter, length, turns))
+        const auto [text, unit] = CorrectedValue(w, *k, locale);
+        page.SetText("EDCORRSS", text);
+        page.SetText("UnitEDCORRSS", unit);
+    } catch (const Fault&) {
+        page.SetText("EDCORRSS", "?");
+        page.SetText("UnitEDCORRSS", CorrectionUnit(w.unknown));
+    }
+}
+
+// Shows the result and the derived values; a fault or an unreadable wire diameter on the way
+// is reported under the calculation's last field, keeping what was already written. Once the
+// derived values are complete, the Nagaoka correction follows.
+template <typename Write> void Finish(Page& page, std::string_view lastName, Write write) {
+    Winding winding{};
+    try {
+        winding = write();
+        if (!ShowDerivedValues(page, winding.diameter, winding.length, winding.turns)) {
             ShowFieldError(page, lastName);
+            return;
+        }
     } catch (const Fault&) {
         ShowFieldError(page, lastName);
+        return;
     }
+    ShowCorrection(page, winding);
 }
 
 // (π D N)², mm².
@@ -109,7 +190,7 @@ void SBCNSSSClick(Page& page) {
         const Ext around = Ext(kPi) * diameter;
         const double turns = Store(Sqrt(Ext(*l) * kScale * length / (around * around * core)));
         page.SetText("NSSS", Format("%6.1f", turns, page.Locale()));
-        return Winding{diameter, length, turns};
+        return Winding{diameter, length, turns, Unknown::Turns, turns};
     });
 }
 
@@ -124,7 +205,7 @@ void SBCISSClick(Page& page) {
     Finish(page, kTurnsName, [&] {
         const double henry = Store(TurnArea(diameter, turns) * core / (Ext(kScale) * length));
         ShowInductance(page, "ISS", "CBUISS", henry);
-        return Winding{diameter, length, turns};
+        return Winding{diameter, length, turns, Unknown::Inductance, henry};
     });
 }
 
@@ -142,7 +223,7 @@ void SBCDSSClick(Page& page) {
         const Ext around = Ext(kPi) * turns;
         const double diameter = Store(Sqrt(Ext(*l) * kScale * length / (around * around * core)));
         page.SetText("DSS", Format("%3.1f", diameter, page.Locale()));
-        return Winding{diameter, length, turns};
+        return Winding{diameter, length, turns, Unknown::Diameter, diameter};
     });
 }
 
@@ -159,7 +240,7 @@ void SBCLSSClick(Page& page) {
         // l = (π D N)² µe / (10^10 L), mm.
         const double length = Store(TurnArea(diameter, turns) * core / (Ext(kScale) * *l));
         page.SetText("LSS", Format("%4.1f", length, page.Locale()));
-        return Winding{diameter, length, turns};
+        return Winding{diameter, length, turns, Unknown::Length, length};
     });
 }
 
@@ -177,7 +258,7 @@ void SBCMESSClick(Page& page) {
         // µe = 10^10 L l / (π D N)².
         const double core = Store(Ext(kScale) * *l * length / TurnArea(diameter, turns));
         page.SetText("MESS", Format("%5.2f", core, page.Locale()));
-        return Winding{diameter, length, turns};
+        return Winding{diameter, length, turns, Unknown::Permeability, core};
     });
 }
 

@@ -82,16 +82,25 @@ void ShowCapacitance(Page& page, double farad) {
         ShowScaled(page, "ICAP", "CBUCR", v, 0);
 }
 
-void ShowInductance(Page& page, std::string_view field, std::string_view selector, double henry) {
+ScaledInductance ScaleInductance(double henry) {
     const long double v = henry;
     if (v < 1e-6L)
-        ShowScaled(page, field, selector, v * 1e9L, 3);
-    else if (v < 1e-3L)
-        ShowScaled(page, field, selector, v * 1e6L, 2);
-    else if (v < 1.0L)
-        ShowScaled(page, field, selector, v * 1000.0L, 1);
-    else
-        ShowScaled(page, field, selector, v, 0);
+        return {v * 1e9L, 3};
+    if (v < 1e-3L)
+        return {v * 1e6L, 2};
+    if (v < 1.0L)
+        return {v * 1000.0L, 1};
+    return {v, 0};
+}
+
+std::string_view InductanceUnit(int position) {
+    constexpr std::string_view kUnits[] = {"H", "mH", "µH", "nH"};
+    return position >= 0 && position < 4 ? kUnits[position] : std::string_view();
+}
+
+void ShowInductance(Page& page, std::string_view field, std::string_view selector, double henry) {
+    const ScaledInductance scaled = ScaleInductance(henry);
+    ShowScaled(page, field, selector, scaled.shown, scaled.position);
 }
 
 } // namespace velkor

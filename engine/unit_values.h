@@ -19,6 +19,17 @@ double ParseFrequency(Page& page, std::string_view text, int position);
 double ParseCapacitance(Page& page, std::string_view text, int position);
 double ParseInductance(Page& page, std::string_view text, int position);
 
+// An inductance in the unit ShowInductance chooses: the number to show and the position of
+// the unit in the lists "H", "mH", "µH", "nH".
+struct ScaledInductance {
+    long double shown = 0;
+    int position = 0;
+};
+ScaledInductance ScaleInductance(double henry);
+
+// The unit name at a position of those lists ("H", "mH", "µH", "nH"); empty for others.
+std::string_view InductanceUnit(int position);
+
 // Write the value with "%3.3f" in an automatically chosen unit and select that unit.
 void ShowFrequency(Page& page, double hertz);   // IFREQ / CBUFR
 void ShowCapacitance(Page& page, double farad); // ICAP / CBUCR

@@ -1,6 +1,7 @@
 #include "single_layer.h"
 
 #include "inductor_fixture.h"
+#include "locale_text.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,10 @@ FakePage CoilPage(NumberLocale locale) {
                 {"NSSS", "old"},
                 {"EDDMFSC", "old"},
                 {"EDLUNGRAME", "old"},
-                {"EDRESRAME", "old"}});
+                {"EDRESRAME", "old"},
+                {"EDKNAGSS", "old"},
+                {"EDCORRSS", "old"},
+                {"UnitEDCORRSS", "old"}});
     return page;
 }
 
@@ -261,9 +265,109 @@ TEST(SingleLayer, DerivedValuesInOrder) {
     FakePage page = CoilPage(PointLocale());
     Fill(page, {{"ISS", "100"}});
     SBCNSSSClick(page);
-    const std::vector<std::string> order = {"NSSS", "EDDMFSC", "EDLUNGRAME", "Label66",
-                                            "EDRESRAME"};
+    const std::vector<std::string> order = {"NSSS",      "EDDMFSC",  "EDLUNGRAME", "Label66",
+                                            "EDRESRAME", "EDKNAGSS", "EDCORRSS",   "UnitEDCORRSS"};
     EXPECT_EQ(page.writes, order);
+}
+
+struct Correction {
+    const char* what;
+    Click click;
+    Texts inputs;     // '#' stands for the decimal separator
+    const char* k;    // EDKNAGSS
+    const char* text; // EDCORRSS
+    const char* unit; // UnitEDCORRSS
+};
+
+// After the derived values: Nagaoka's coefficient of D 10 mm and l 20 mm, and each handler's
+// unknown found again with the corrected relation, in its own pattern and unit.
+TEST(SingleLayer, NagaokaCorrection) {
+    const std::vector<Correction> cases = {
+        {"turns of 100 µH", SBCNSSSClick, {{"ISS", "100"}}, "0#8181", " 157#4", "spire"},
+        {"inductance of 20 turns", SBCISSClick, {{"NSSS", "20"}}, "0#8181", "1#615", "µH"},
+        {"diameter", SBCDSSClick, {{"ISS", "100"}, {"NSSS", "142#4"}}, "0#8182", "11#2", "mm"},
+        {"length", SBCLSSClick, {{"ISS", "100"}, {"NSSS", "142#4"}}, "0#8182", "15#5", "mm"},
+        {"permeability", SBCMESSClick, {{"ISS", "100"}, {"NSSS", "142#4"}}, "0#8181", " 1#22", ""},
+        {"one turn: nanohenry", SBCISSClick, {{"NSSS", "1"}}, "0#8181", "4#037", "nH"},
+        {"the corrected inductance falls into µH",
+         SBCISSClick,
+         {{"NSSS", "480"}},
+         "0#8181",
+         "930#203",
+         "µH"},
+        {"a short coil, l = D / 10",
+         SBCNSSSClick,
+         {{"ISS", "100"}, {"LSS", "1"}},
+         "0#2033",
+         "  70#6",
+         "spire"},
+        {"a flat coil: a length far below 0.1 mm",
+         SBCLSSClick,
+         {{"ISS", "1"}, {"NSSS", "1"}},
+         "0#0346",
+         " 0#0",
+         "mm"},
+        {"a coil too flat for any length in range",
+         SBCLSSClick,
+         {{"ISS", "1000000"}, {"NSSS", "1"}},
+         "0#0000",
+         "?",
+         "mm"},
+        {"zero diameter", SBCISSClick, {{"DSS", "0"}, {"NSSS", "20"}}, "?", "?", ""},
+        {"negative diameter", SBCNSSSClick, {{"ISS", "100"}, {"DSS", "-10"}}, "?", "?", "spire"},
+        {"zero inductance, zero diameter",
+         SBCDSSClick,
+         {{"ISS", "0"}, {"NSSS", "10"}},
+         "?",
+         "?",
+         "mm"},
+        {"negative inductance, negative length",
+         SBCLSSClick,
+         {{"ISS", "-100"}, {"NSSS", "142#4"}},
+         "?",
+         "?",
+         "mm"},
+        {"negative length",
+         SBCMESSClick,
+         {{"ISS", "100"}, {"NSSS", "10"}, {"LSS", "-20"}},
+         "?",
+         "?",
+         ""},
+    };
+    for (const auto& [name, locale] : kBothLocales)
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(name) + ": " + c.what);
+            FakePage page = CoilPage(locale);
+            for (const auto& [field, text] : c.inputs)
+                page.texts[field] = Localised(text, locale);
+            c.click(page);
+            EXPECT_TRUE(page.errors.empty()) << page.ErrorTexts().front();
+            EXPECT_TRUE(Shows(page, {{"EDKNAGSS", Localised(c.k, locale)},
+                                     {"EDCORRSS", Localised(c.text, locale)},
+                                     {"UnitEDCORRSS", c.unit}}));
+        }
+}
+
+// A calculation that stops before its derived values are complete leaves K, the corrected
+// value and its unit as they were.
+TEST(SingleLayer, AnEarlierStopKeepsTheCorrection) {
+    const std::vector<std::pair<const char*, std::pair<Click, Texts>>> cases = {
+        {"unreadable inductance", {SBCNSSSClick, {{"ISS", ""}}}},
+        {"unreadable plain field", {SBCLSSClick, {{"ISS", "100"}, {"NSSS", "x"}}}},
+        {"fault in the result", {SBCNSSSClick, {{"ISS", "100"}, {"MESS", "0"}}}},
+        {"fault in the derived values", {SBCISSClick, {{"NSSS", "0"}}}},
+        {"zero wire", {SBCISSClick, {{"NSSS", "20"}, {"EDDIAM", "0"}}}},
+        {"unreadable wire", {SBCMESSClick, {{"ISS", "100"}, {"NSSS", "10"}, {"EDDIAM", "0,5"}}}},
+    };
+    for (const auto& [what, run] : cases) {
+        SCOPED_TRACE(what);
+        FakePage page = CoilPage(PointLocale());
+        Fill(page, run.second);
+        run.first(page);
+        EXPECT_EQ(page.errors.size(), 1u);
+        EXPECT_TRUE(
+            Shows(page, {{"EDKNAGSS", "old"}, {"EDCORRSS", "old"}, {"UnitEDCORRSS", "old"}}));
+    }
 }
 
 } // namespace
