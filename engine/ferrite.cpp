@@ -185,6 +185,28 @@ FerriteDesign RunSteps(Value&& value, Show&& show, Mark&& mark) {
 
 } // namespace
 
+WindingChecks CheckWindings(const FerriteDesign& d, long double freq, long double ac) {
+    WindingChecks checks;
+    if (const auto depth = SkinDepth(freq))
+        checks.skinDepth = Store(*depth);
+    if (checks.skinDepth) {
+        checks.primaryWire = WireToBuy(d.dp, *checks.skinDepth);
+        checks.secondaryWire = WireToBuy(d.ds, *checks.skinDepth);
+    }
+    if (ac > 0) {
+        try {
+            // Bare copper of both windings, NP π DP² / 4 + NS π DS² / 4, over the window (mm²).
+            const Ext primary = Ext(d.np) * kPi * d.dp * d.dp / 4;
+            const Ext secondary = Ext(d.ns) * kPi * d.ds * d.ds / 4;
+            checks.windowFill = Store((primary + secondary) / ac);
+            checks.fillAlarm = *checks.windowFill > kMostWindowFill;
+        } catch (const Fault&) {
+            // A window too small for the number range holds no winding: "?" with the alarm.
+        }
+    }
+    return checks;
+}
+
 FerriteDesign DesignFerrite(const FerriteInputs& inputs) {
     const auto value = [&](std::string_view field) -> long double {
         for (const auto& [name, member] : kInputFields)
@@ -194,7 +216,9 @@ FerriteDesign DesignFerrite(const FerriteInputs& inputs) {
     };
     const auto show = [](std::string_view, std::string_view, std::initializer_list<long double>) {};
     const auto mark = [](std::string_view, bool) {};
-    return RunSteps(value, show, mark);
+    FerriteDesign d = RunSteps(value, show, mark);
+    d.checks = CheckWindings(d, inputs.freq, inputs.ac);
+    return d;
 }
 
 void SBCALCClick(Page& page) {
@@ -208,7 +232,18 @@ void SBCALCClick(Page& page) {
     const auto mark = [&](std::string_view field, bool alarm) {
         ApplyLook(page, field, alarm ? kAlarmLook : kFerriteNormalLook);
     };
-    RunSteps(value, show, mark);
+    const FerriteDesign d = RunSteps(value, show, mark);
+
+    // The checks read the frequency and the window afresh, as every step reads its inputs.
+    const long double freq = value("FREQ"); // Hz
+    const long double ac = value("AC");     // mm²
+    const WindingChecks checks = CheckWindings(d, freq, ac);
+    const NumberLocale& locale = page.Locale();
+    page.SetText("DELTAFER", checks.skinDepth ? Format("%1.3f", *checks.skinDepth, locale) : "?");
+    page.SetText("FILOP", WireText(checks.primaryWire, locale));
+    page.SetText("FILOS", WireText(checks.secondaryWire, locale));
+    page.SetText("RIEMPFER", checks.windowFill ? Format("%1.2f", *checks.windowFill, locale) : "?");
+    ApplyLook(page, "RIEMPFER", checks.fillAlarm ? kAlarmLook : kFerriteNormalLook);
 }
 
 } // namespace velkor

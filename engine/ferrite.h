@@ -2,8 +2,10 @@
 #pragma once
 
 #include "page.h"
+#include "wire_checks.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace velkor {
 
@@ -24,6 +26,20 @@ struct FerriteInputs {
     long double pun = 48.79L;    // %, share of BSAT the design may use (PUN)
     long double eta = 50.0L;     // %, estimated efficiency (ETA)
 };
+
+// The checks that follow a complete design: the skin depth at the working frequency, the wire
+// to buy for each winding and the share of the core's window taken by bare copper.
+struct WindingChecks {
+    std::optional<double> skinDepth;         // mm, δ; none for a frequency that is not positive
+    std::optional<WireChoice> primaryWire;   // for DP; none beyond the standard sizes
+    std::optional<WireChoice> secondaryWire; // for DS
+    std::optional<double> windowFill;        // share of AC; none when AC is not positive
+    bool fillAlarm = true; // more than 0.40 of the window is copper, or there is no window
+};
+
+// The largest share of the window that bare copper may take: bobbin, insulation and the
+// gaps between turns need the rest.
+inline constexpr double kMostWindowFill = 0.40;
 
 // The working values of one design, each stored in double precision, with the two
 // reactances and the outcome of the two checks.
@@ -48,18 +64,23 @@ struct FerriteDesign {
     double dp = 0;                // mm, primary wire diameter
     bool coreAlarm = false;       // the core's area product is below the minimum (AEAC red)
     bool saturationAlarm = false; // BSAT is below the flux density reached (BMAXEFF red)
+    WindingChecks checks;         // of the finished design
 };
 
 // The look of AEAC and BMAXEFF when their check passes: the page's result-field tint.
 inline constexpr Look kFerriteNormalLook{kFerriteTint, kSystemWindowText, false};
+
+// The checks of a finished design at the frequency FREQ (Hz) with the window AC (mm²).
+WindingChecks CheckWindings(const FerriteDesign& design, long double freq, long double ac);
 
 // The arithmetic of the whole design. Throws DivisionByZero, InvalidOperation or Overflow
 // at the first step that cannot be computed.
 FerriteDesign DesignFerrite(const FerriteInputs& inputs);
 
 // Click of "Calcola" (SBCALC): reads the thirteen spin fields, writes the sixteen results and
-// the looks of AEAC and BMAXEFF. Each step reads its inputs when it runs and writes its field
-// before the next one, so a fault leaves the later fields and both looks as they were. Faults
+// the looks of AEAC and BMAXEFF; after the last step, the checks of the windings: DELTAFER,
+// FILOP, FILOS and RIEMPFER with its look. Each step reads its inputs when it runs and writes its
+// field before the next one, so a fault leaves the later fields and both looks as they were. Faults
 // (and a spin text that does not convert) are not caught here: they reach the window.
 void SBCALCClick(Page& page);
 

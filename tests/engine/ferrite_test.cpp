@@ -37,6 +37,9 @@ const std::vector<std::string> kResults = {
     "NSS",  "LSEC", "XLSEC",   "VSRMS", "ISEC", "DFS",   "IPPEEK", "DFP",
 };
 
+// The checks of the windings, written after the last step.
+const std::vector<std::string> kChecks = {"DELTAFER", "FILOP", "FILOS", "RIEMPFER"};
+
 // The results of the default design, field by field.
 const char* const kDefaultTexts[] = {
     " 2000", "0#1560",    "0#0544", "1#600", "  12 (12#0)", "403#2", "   51", "2784",
@@ -76,8 +79,11 @@ protected:
             page.texts[field] = L(text);
         for (const auto& field : kResults)
             page.texts[field] = "old";
+        for (const auto& field : kChecks)
+            page.texts[field] = "old";
         page.looks["AEAC"] = kUntouchedLook;
         page.looks["BMAXEFF"] = kUntouchedLook;
+        page.looks["RIEMPFER"] = kUntouchedLook;
         page.writes.clear();
         return page;
     }
@@ -147,7 +153,9 @@ TEST_P(FerriteTest, DefaultDesignFieldByField) {
     FakePage page = PageWith();
     SBCALCClick(page);
     EXPECT_EQ(ResultTexts(page), DefaultTexts());
-    EXPECT_EQ(page.writes, kResults); // each field once, in step order, and no input
+    std::vector<std::string> order = kResults; // each field once, in step order, and no input
+    order.insert(order.end(), kChecks.begin(), kChecks.end());
+    EXPECT_EQ(page.writes, order);
     EXPECT_TRUE(IsNormal(page.LookOf("AEAC")));
     EXPECT_TRUE(IsNormal(page.LookOf("BMAXEFF")));
     EXPECT_TRUE(page.errors.empty());
@@ -363,6 +371,9 @@ TEST_P(FerriteTest, AFailingStepLeavesLaterFieldsAndBothLooksAsTheyWere) {
             EXPECT_EQ(page.Text(kResults[i]), "old") << kResults[i];
         EXPECT_TRUE(SameLook(page.LookOf("AEAC"), kUntouchedLook));
         EXPECT_TRUE(SameLook(page.LookOf("BMAXEFF"), kUntouchedLook));
+        for (const auto& field : kChecks) // the checks follow only a complete design
+            EXPECT_EQ(page.Text(field), "old") << field;
+        EXPECT_TRUE(SameLook(page.LookOf("RIEMPFER"), kUntouchedLook));
         EXPECT_TRUE(page.errors.empty()); // no box of its own
     }
 }
@@ -434,6 +445,119 @@ TEST_P(FerriteTest, AnUnreadableTextAtTheLastStepLeavesOnlyTheSaturationLook) {
     EXPECT_EQ(ResultTexts(page), DefaultTexts());
     EXPECT_TRUE(IsNormal(page.LookOf("AEAC")));
     EXPECT_TRUE(SameLook(page.LookOf("BMAXEFF"), kUntouchedLook));
+}
+
+TEST(FerriteDesign, ChecksOfTheDefaultDesign) {
+    const WindingChecks checks = DesignFerrite({}).checks;
+    EXPECT_NEAR(checks.skinDepth.value(), 0.473469, 1e-6); // 66.9587 / √20000 mm
+    ASSERT_TRUE(checks.primaryWire && checks.secondaryWire);
+    EXPECT_EQ(checks.primaryWire->strands, 1);
+    EXPECT_EQ(checks.primaryWire->size, 0.8);
+    EXPECT_EQ(checks.secondaryWire->size, 0.1);
+    EXPECT_NEAR(checks.windowFill.value(), 0.371919, 1e-6);
+    EXPECT_FALSE(checks.fillAlarm);
+}
+
+struct ChecksCase {
+    const char* name;
+    Inputs changes;
+    const char* depth;     // DELTAFER
+    const char* primary;   // FILOP
+    const char* secondary; // FILOS
+    const char* fill;      // RIEMPFER
+    bool fillAlarm;
+};
+
+TEST_P(FerriteTest, WindingChecksAfterTheLastStep) {
+    const char* const defaultPrimary = "1 × 0#80 (AWG 20)";
+    const char* const defaultSecondary = "1 × 0#10 (AWG 38)";
+    const ChecksCase cases[] = {
+        {"defaults", {}, "0#473", defaultPrimary, defaultSecondary, "0#37", false},
+        {"small window", {{"AC", "10"}}, "0#473", defaultPrimary, defaultSecondary, "1#12", true},
+        {"no window", {{"AC", "0"}}, "0#473", defaultPrimary, defaultSecondary, "?", true},
+        {"negative window", {{"AC", "-30"}}, "0#473", defaultPrimary, defaultSecondary, "?", true},
+        {"100 kHz: strands of 0.40 mm, twice δ 0.212 at most",
+         {{"FREQ", "100000"}},
+         "0#212",
+         "11 × 0#40 (AWG 26)",
+         defaultSecondary,
+         "0#12",
+         false},
+        {"200 kHz: strands of 0.28 mm",
+         {{"FREQ", "200000"}},
+         "0#150",
+         "37 × 0#28 (AWG 29)",
+         defaultSecondary,
+         "0#09",
+         false},
+        {"no secondary power: no wire thinner than 0.020 mm",
+         {{"PSEC", "0"}},
+         "0#473",
+         "1 × 0#45 (AWG 25)",
+         "?",
+         "0#05",
+         false},
+        {"a primary beyond 5 mm; a secondary of two strands",
+         {{"PSEC", "1000"}},
+         "0#473",
+         "?",
+         "2 × 0#90 (AWG 19)",
+         "39#96",
+         true},
+        {"three decimals of a size",
+         {{"PSEC", "100"}},
+         "0#473",
+         "7 × 0#90 (AWG 19)",
+         "1 × 0#355 (AWG 27)",
+         "4#04",
+         true},
+        {"a negative frequency has no skin depth",
+         {{"FREQ", "-20000"}},
+         "?",
+         "?",
+         "?",
+         "-0#27",
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakePage page = PageWith(c.changes);
+        SBCALCClick(page);
+        EXPECT_EQ(page.Text("DELTAFER"), L(c.depth));
+        EXPECT_EQ(page.Text("FILOP"), L(c.primary));
+        EXPECT_EQ(page.Text("FILOS"), L(c.secondary));
+        EXPECT_EQ(page.Text("RIEMPFER"), L(c.fill));
+        EXPECT_TRUE(c.fillAlarm ? IsAlarm(page.LookOf("RIEMPFER"))
+                                : IsNormal(page.LookOf("RIEMPFER")));
+    }
+}
+
+TEST_P(FerriteTest, AFittingWindowReturnsTheFillToTheNormalLook) {
+    FakePage page = PageWith({{"AC", "10"}});
+    SBCALCClick(page);
+    ASSERT_TRUE(IsAlarm(page.LookOf("RIEMPFER")));
+    page.texts["AC"] = "30";
+    SBCALCClick(page);
+    EXPECT_EQ(page.Text("RIEMPFER"), L("0#37"));
+    EXPECT_TRUE(IsNormal(page.LookOf("RIEMPFER")));
+}
+
+TEST_P(FerriteTest, AnUnreadableWindowAfterTheLastStepLeavesTheChecks) {
+    ChangingPage page{GetParam().locale};
+    for (const auto& [field, text] : kDefaultInputs)
+        page.texts[field] = L(text);
+    for (const auto& field : kChecks)
+        page.texts[field] = "old";
+    page.looks["RIEMPFER"] = kUntouchedLook;
+    page.onWrite = [](ChangingPage& p, std::string_view name) {
+        if (name == "DFP")
+            p.texts["AC"] = "?";
+    };
+    EXPECT_THROW(SBCALCClick(page), ConversionError);
+    EXPECT_TRUE(IsNormal(page.LookOf("BMAXEFF"))); // step 19 is done
+    for (const auto& field : kChecks)
+        EXPECT_EQ(page.Text(field), "old") << field;
+    EXPECT_TRUE(SameLook(page.LookOf("RIEMPFER"), kUntouchedLook));
 }
 
 } // namespace
