@@ -103,6 +103,20 @@ constexpr Field kFields[] = {
     {Kind::Result, "NSS", "GroupBox5", 166, 24, 74, 80, "Numero spire", "", "", ""},
     {Kind::Result, "LSEC", "GroupBox5", 166, 58, 74, 80, "L ( µH )", "", "", ""},
     {Kind::Result, "XLSEC", "GroupBox5", 166, 92, 74, 80, "XL = Z (ohm)", "", "", ""},
+
+    // Checks of the windings, in the free band under the results, beside "Calcola": the
+    // wire to buy under the wire diameter of each group, then the skin depth and the fill.
+    {Kind::Result, "FILOP", "TabSheet1", 20, 420, 92, 150, "Filo", "", "",
+     "Filo smaltato da acquistare per il primario (serie R20 IEC 60317): fili in parallelo x "
+     "diametro in mm e calibro AWG"},
+    {Kind::Result, "FILOS", "TabSheet1", 400, 420, 46, 150, "Filo", "", "",
+     "Filo smaltato da acquistare per il secondario (serie R20 IEC 60317): fili in parallelo x "
+     "diametro in mm e calibro AWG"},
+    {Kind::Result, "DELTAFER", "TabSheet1", 20, 443, 140, 60, "Prof. penetrazione δ (mm)", "", "",
+     "Profondità di penetrazione della corrente nel rame alla frequenza di lavoro"},
+    {Kind::Result, "RIEMPFER", "TabSheet1", 400, 443, 110, 60, "Riempimento finestra", "", "",
+     "Parte dell'area finestra Ac occupata dal rame nudo dei due avvolgimenti - oltre 0,40 "
+     "l'avvolgimento difficilmente entra"},
 };
 
 constexpr Tint kTints[] = {

@@ -91,6 +91,10 @@ constexpr Item kSubPages[] = {
     {Kind::CalcButton, "SBCNSSS", "TabSheet3", 8, 144, 21, 21, "",
      "Calcola Numero Spire dati tutti gli altri parametri"},
     {Kind::Picture, "Image3", "TabSheet3", 540, 36, 85, 202, "image3_single_layer.svg"},
+    // Nagaoka's correction, between the values and the picture: the caption of the corrected
+    // value stands over it, its unit label (rewritten by each calculation) beside it.
+    {Kind::Label, "LabelEDCORRSS", "TabSheet3", 370, 92, 165, 20, "Con correzione di Nagaoka"},
+    {Kind::Label, "UnitEDCORRSS", "TabSheet3", 464, 118, 44, 20, ""},
 
     {Kind::PassButton, "SBPASSAINUC", "TabSheet5", 8, 8, 21, 21, "", kPassToResonance},
     {Kind::Label, "LabelTitleNUC", "TabSheet5", 40, 8, 400, 21,
@@ -120,6 +124,10 @@ constexpr Field kSubPageFields[] = {
      "", ""},
     {Kind::Result, "EDLUNGRAME", "TabSheet3", 34, 202, 160, 90, "Lunghezza filo", "metri", "", ""},
     {Kind::Result, "EDRESRAME", "TabSheet3", 34, 228, 160, 90, "Resistenza  rame", "ohm", "", ""},
+    {Kind::Result, "EDKNAGSS", "TabSheet3", 370, 66, 80, 60, "K Nagaoka", "", "",
+     "Coefficiente di Nagaoka della bobina di diametro D e lunghezza L"},
+    {Kind::Result, "EDCORRSS", "TabSheet3", 370, 118, 0, 90, "", "", "",
+     "Il valore calcolato con la relazione corretta da Nagaoka per la lunghezza della bobina"},
 
     {Kind::Edit, "INUC", "TabSheet5", 34, 40, 60, 82, "Induttanza", "", "", ""},
     {Kind::Edit, "ALNUC", "TabSheet5", 34, 66, 60, 82, "Al", "nH / N²", "", ""},
