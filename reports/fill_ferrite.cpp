@@ -48,6 +48,10 @@ const Mapping kMappings[] = {
     {"QRTFDFS", "DFS", Taken::Trimmed, " mm"},
     {"QRTFINDS", "LSEC", Taken::Trimmed, " µH"},
     {"QRTFXLS", "XLSEC", Taken::Trimmed, " ohm"},
+    {"QRTFDELTA", "DELTAFER", Taken::Text, " mm"},
+    {"QRTFFILOP", "FILOP", Taken::Text, ""},
+    {"QRTFFILOS", "FILOS", Taken::Text, ""},
+    {"QRTFRIEMP", "RIEMPFER", Taken::Text, ""},
 };
 
 } // namespace

@@ -50,6 +50,9 @@ void FillClosedCore(TQuickRep* report, const QWidget* main) {
     Put(report, "QRINPASS", FieldText(main, "NPNUC"));
     Put(report, "QRLabel20", "Peso Rame");
     Put(report, "QRIPESORAME", FieldText(main, "PESONUC") + " gr.");
+    // Nagaoka's correction belongs to the single-layer coil: captions go too.
+    for (const char* name : {"QRILBKNAG", "QRIKNAG", "QRILBCORR", "QRICORR"})
+        Put(report, name, QString());
 }
 
 void FillSingleLayer(TQuickRep* report, const QWidget* main) {
@@ -69,6 +72,12 @@ void FillSingleLayer(TQuickRep* report, const QWidget* main) {
     // A single-layer winding has no layers and no weight row: captions go too.
     for (const char* name : {"QRLabel26", "QRINPASS", "QRLabel20", "QRIPESORAME"})
         Put(report, name, QString());
+    // Nagaoka's coefficient and the corrected value with the unit its label names.
+    Put(report, "QRILBKNAG", "K Nagaoka");
+    Put(report, "QRIKNAG", FieldText(main, "EDKNAGSS"));
+    Put(report, "QRILBCORR", "Con correzione di Nagaoka");
+    const QString unit = FieldText(main, "UnitEDCORRSS");
+    Put(report, "QRICORR", FieldText(main, "EDCORRSS") + (unit.isEmpty() ? QString() : " " + unit));
 }
 
 } // namespace

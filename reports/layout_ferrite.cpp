@@ -76,6 +76,15 @@ void BuildFerriteLayout(TQuickRep* report) {
                {160.1, "Diametro filo", "QRTFDFS"},
                {170.7, "Induttanza", "QRTFINDS"},
                {177.3, "Reattanza", "QRTFXLS"}});
+
+    // Checks of the windings, in the free space under the construction data.
+    layout.Box(1.3, 188.1, 186.8, 24.4);
+    layout.Caption(3.7, 189.4, "Verifiche", true);
+    AddColumn(layout, 3.7, 52.0,
+              {{197.4, "Prof. penetrazione δ", "QRTFDELTA"},
+               {204.0, "Riempimento finestra", "QRTFRIEMP"}});
+    AddColumn(layout, 93.7, 126.0,
+              {{197.4, "Filo primario", "QRTFFILOP"}, {204.0, "Filo secondario", "QRTFFILOS"}});
 }
 
 } // namespace velkor::reports

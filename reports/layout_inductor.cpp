@@ -5,6 +5,12 @@
 
 namespace velkor::reports {
 
+namespace {
+
+constexpr double kCorrectionValueLeft = 58.0; // mm, after the caption of the corrected value
+
+} // namespace
+
 void BuildInductorLayout(TQuickRep* report) {
     LayoutBuilder layout(report);
     AddHeader(layout, "Calcolo Induttori", 75.4, 38.4);
@@ -45,6 +51,14 @@ void BuildInductorLayout(TQuickRep* report) {
     layout.Value("QRIPESORAME", 34.1, 117.7);
     layout.Row(75.1, 117.7, "Lunghezza filo", 108.2, "QRILENFILO");
     layout.Image("QRImage2", QRectF(144.2, 67.5, 39.7, 53.2), pictures::kSingleLayer);
+
+    // Nagaoka's correction of the single-layer coil, in the free rows of the left column;
+    // the fill sets the captions too, blank for the closed core.
+    layout.NamedCaption("QRILBKNAG", 3.7, 88.6, "K Nagaoka")->SetFitWidth(38.1 - 3.7 - 1);
+    layout.Value("QRIKNAG", 38.1, 88.6);
+    layout.NamedCaption("QRILBCORR", 3.7, 95.2, "Con correzione di Nagaoka")
+        ->SetFitWidth(kCorrectionValueLeft - 3.7 - 1);
+    layout.Value("QRICORR", kCorrectionValueLeft, 95.2);
 }
 
 } // namespace velkor::reports

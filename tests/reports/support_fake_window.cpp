@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
@@ -65,7 +66,9 @@ FakeMainWindow::FakeMainWindow(QWidget* parent) : QWidget(parent) {
     subPages->setObjectName("PageControl2");
     QWidget* single = AddPage(subPages, "   Singolo Strato in aria o su nucleo aperto ");
     QWidget* closed = AddPage(subPages, " Multistrato su nucleo chiuso ");
-    Edits(single, {"ISS", "MESS", "DSS", "LSS", "NSSS", "EDDMFSC", "EDLUNGRAME", "EDRESRAME"});
+    Edits(single, {"ISS", "MESS", "DSS", "LSS", "NSSS", "EDDMFSC", "EDLUNGRAME", "EDRESRAME",
+                   "EDKNAGSS", "EDCORRSS"});
+    (new QLabel(single))->setObjectName("UnitEDCORRSS");
     Set("MESS", "1");
     UnitList(single, "CBUISS", {"H", "mH", "µH", "nH"}, 2);
     Edits(closed, {"INUC", "ALNUC", "NSNUC", "D1NUC", "D2NUC", "D3NUC", "D4NUC", "D5NUC", "NPNUC",
@@ -77,10 +80,11 @@ FakeMainWindow::FakeMainWindow(QWidget* parent) : QWidget(parent) {
     (new QRadioButton("Cartoccio rotondo", closed))->setObjectName("RBC2NUC");
 
     // Ferrite page, with its start-up defaults.
-    Edits(ferrite, {"VPMIN",  "VPMAX",   "FREQ",    "FATTF", "VSPP",   "PSEC", "DCMQ", "Edit1",
-                    "Edit2",  "BSAT",    "AL",      "AE",    "AC",     "PUN",  "ETA",  "AEAC",
-                    "BMAX",   "AEACMIN", "BMAXEFF", "IPRIM", "IPPEEK", "DFP",  "NSP",  "LPRIM",
-                    "XLPRIM", "ISEC",    "DFS",     "VSRMS", "NSS",    "LSEC", "XLSEC"});
+    Edits(ferrite, {"VPMIN", "VPMAX", "FREQ",  "FATTF",    "VSPP",    "PSEC",  "DCMQ",
+                    "Edit1", "Edit2", "BSAT",  "AL",       "AE",      "AC",    "PUN",
+                    "ETA",   "AEAC",  "BMAX",  "AEACMIN",  "BMAXEFF", "IPRIM", "IPPEEK",
+                    "DFP",   "NSP",   "LPRIM", "XLPRIM",   "ISEC",    "DFS",   "VSRMS",
+                    "NSS",   "LSEC",  "XLSEC", "DELTAFER", "FILOP",   "FILOS", "RIEMPFER"});
     const std::pair<const char*, const char*> ferriteDefaults[] = {
         {"VPMIN", "10.0"}, {"VPMAX", "13.9"},  {"FREQ", "20000"}, {"FATTF", "4"}, {"VSPP", "600.0"},
         {"PSEC", "8"},     {"DCMQ", "4.9338"}, {"BSAT", "4100"},  {"AL", "2800"}, {"AE", "52"},
@@ -129,6 +133,8 @@ FakeMainWindow::FakeMainWindow(QWidget* parent) : QWidget(parent) {
 void FakeMainWindow::Set(const char* name, const QString& text) {
     if (auto* edit = findChild<QLineEdit*>(name))
         edit->setText(text);
+    else if (auto* label = findChild<QLabel*>(name))
+        label->setText(text);
     else if (auto* list = findChild<QComboBox*>(name))
         list->setEditText(text);
 }
@@ -154,11 +160,26 @@ void FakeMainWindow::SetCell(const char* grid, int column, int row, const QStrin
 }
 
 void FakeMainWindow::FerriteWorkedExample() {
-    const std::pair<const char*, const char*> results[] = {
-        {"BMAX", " 2000"},      {"AEAC", "0.1560"},    {"AEACMIN", "0.0544"}, {"IPRIM", "1.600"},
-        {"NSP", "  12 (12.0)"}, {"LPRIM", "403.2"},    {"XLPRIM", "   51"},   {"BMAXEFF", "2784"},
-        {"NSS", " 720"},        {"LSEC", "1451520.0"}, {"XLSEC", "182403"},   {"VSRMS", "212.1"},
-        {"ISEC", "0.0377"},     {"DFS", "0.10"},       {"IPPEEK", "2.325"},   {"DFP", "0.77"}};
+    const std::pair<const char*, const char*> results[] = {{"BMAX", " 2000"},
+                                                           {"AEAC", "0.1560"},
+                                                           {"AEACMIN", "0.0544"},
+                                                           {"IPRIM", "1.600"},
+                                                           {"NSP", "  12 (12.0)"},
+                                                           {"LPRIM", "403.2"},
+                                                           {"XLPRIM", "   51"},
+                                                           {"BMAXEFF", "2784"},
+                                                           {"NSS", " 720"},
+                                                           {"LSEC", "1451520.0"},
+                                                           {"XLSEC", "182403"},
+                                                           {"VSRMS", "212.1"},
+                                                           {"ISEC", "0.0377"},
+                                                           {"DFS", "0.10"},
+                                                           {"IPPEEK", "2.325"},
+                                                           {"DFP", "0.77"},
+                                                           {"DELTAFER", "0.473"},
+                                                           {"FILOP", "1 × 0.80 (AWG 20)"},
+                                                           {"FILOS", "1 × 0.10 (AWG 38)"},
+                                                           {"RIEMPFER", "0.37"}};
     for (const auto& [name, text] : results)
         Set(name, Regional(text));
 }

@@ -29,6 +29,8 @@ private slots:
     void inductorClosedCore_data();
     void inductorClosedCore();
     void inductorSingleLayerBlanksClosedCoreRows();
+    void inductorSingleLayerNagaoka_data();
+    void inductorSingleLayerNagaoka();
     void inductorBeforeAnyCalculation();
 
     void mainsWorkedExample_data();
@@ -81,6 +83,9 @@ void ReportFills::ferriteBeforeAnyCalculation() {
     QCOMPARE(ReportText(&main, "Form3", "QRTFINDS"), QString(" µH"));
     QCOMPARE(ReportText(&main, "Form3", "QRTFNSP"), QString());
     QCOMPARE(ReportText(&main, "Form3", "QRTFNSS"), QString());
+    QCOMPARE(ReportText(&main, "Form3", "QRTFDELTA"), QString(" mm"));
+    for (const char* label : {"QRTFFILOP", "QRTFFILOS", "QRTFRIEMP"})
+        QCOMPARE(ReportText(&main, "Form3", label), QString());
 }
 
 void ReportFills::ferriteInputChangedAfterCalculation() {
@@ -222,6 +227,53 @@ void ReportFills::inductorSingleLayerBlanksClosedCoreRows() {
     QCOMPARE(ReportText(&main, "Form2", "QRLabel26"), QString("Numero Passate"));
     QCOMPARE(ReportText(&main, "Form2", "QRLabel20"), QString("Peso Rame"));
     QCOMPARE(ReportText(&main, "Form2", "QRIDATADIM03"), QString("20 mm"));
+}
+
+void ReportFills::inductorSingleLayerNagaoka_data() {
+    QTest::addColumn<QString>("k");
+    QTest::addColumn<QString>("corrected");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("turns") << "0,8181"
+                           << " 157,4"
+                           << "spire"
+                           << " 157,4 spire";
+    QTest::newRow("inductance") << "0,8181"
+                                << "1,615"
+                                << "µH"
+                                << "1,615 µH";
+    QTest::newRow("permeability has no unit") << "0,8181"
+                                              << " 1,22"
+                                              << ""
+                                              << " 1,22";
+    QTest::newRow("no coil") << "?"
+                             << "?"
+                             << "mm"
+                             << "? mm";
+}
+
+void ReportFills::inductorSingleLayerNagaoka() {
+    QFETCH(QString, k);
+    QFETCH(QString, corrected);
+    QFETCH(QString, unit);
+    QFETCH(QString, expected);
+    FakeMainWindow main;
+    main.Set("EDKNAGSS", k);
+    main.Set("EDCORRSS", corrected);
+    main.Set("UnitEDCORRSS", unit);
+    FillInductorReport(&main);
+    QCOMPARE(ReportText(&main, "Form2", "QRILBKNAG"), QString("K Nagaoka"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIKNAG"), k);
+    QCOMPARE(ReportText(&main, "Form2", "QRILBCORR"), QString("Con correzione di Nagaoka"));
+    QCOMPARE(ReportText(&main, "Form2", "QRICORR"), expected);
+    // The closed core has no such rows: captions and values go blank, and come back.
+    main.SetSubPage(1);
+    FillInductorReport(&main);
+    for (const char* label : {"QRILBKNAG", "QRIKNAG", "QRILBCORR", "QRICORR"})
+        QCOMPARE(ReportText(&main, "Form2", label), QString());
+    main.SetSubPage(0);
+    FillInductorReport(&main);
+    QCOMPARE(ReportText(&main, "Form2", "QRICORR"), expected);
 }
 
 void ReportFills::inductorBeforeAnyCalculation() {

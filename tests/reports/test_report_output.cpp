@@ -62,6 +62,9 @@ void FillWorkedExamples(FakeMainWindow& main) {
     main.Set("NSSS", "40");
     main.Set("EDRESRAME", "0,051");
     main.Set("EDLUNGRAME", "1,508");
+    main.Set("EDKNAGSS", "0,6069");
+    main.Set("EDCORRSS", "  51,3");
+    main.Set("UnitEDCORRSS", "spire");
 }
 
 } // namespace
@@ -106,13 +109,18 @@ void ReportOutput::exportHoldsTitleSubtitleAndValues_data() {
     QTest::addColumn<QString>("subtitle");
     QTest::addColumn<QStringList>("samples");
     QTest::newRow("inductor") << 0 << "Form2"
-                              << "Calcolo Induttori" << QStringList{"Risonanza e Reattanze",
-                                                                    "100 KHz",
-                                                                    "53,9 µH",
-                                                                    "Diametro D",
-                                                                    "12 mm",
-                                                                    "0,051 ohm",
-                                                                    "1,508 mt"};
+                              << "Calcolo Induttori"
+                              << QStringList{"Risonanza e Reattanze",
+                                             "100 KHz",
+                                             "53,9 µH",
+                                             "Diametro D",
+                                             "12 mm",
+                                             "0,051 ohm",
+                                             "1,508 mt",
+                                             "K Nagaoka",
+                                             "0,6069",
+                                             "Con correzione di Nagaoka",
+                                             "51,3 spire"};
     QTest::newRow("ferrite") << 1 << "Form3"
                              << "Calcolo trasformatori in ferrite"
                              << QStringList{"Dati costruttivi",
@@ -121,7 +129,12 @@ void ReportOutput::exportHoldsTitleSubtitleAndValues_data() {
                                             "2784 Gauss",
                                             Regional("1451520.0 µH"),
                                             "EC52",
-                                            "3C8"};
+                                            "3C8",
+                                            "Verifiche",
+                                            Regional("0.473 mm"),
+                                            Regional("1 × 0.80 (AWG 20)"),
+                                            Regional("1 × 0.10 (AWG 38)"),
+                                            "Riempimento finestra"};
     QTest::newRow("mains") << 2 << "Form4"
                            << "Calcolo trasformatori di alimentazione"
                            << QStringList{"Perdite e temperatura a pieno carico",

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -85,6 +86,7 @@ private slots:
     void ferriteAfterInputChanged();
     void ferriteFluxBelowAThousandKeepsItsBlank();
     void inductorRowsAndSubPages();
+    void inductorSingleLayerExample();
     void mainsAfterWorkedExample();
     void mainsCopiesEveryFieldAsShown();
     void buttonsActOnTheVisiblePage();
@@ -94,25 +96,27 @@ private slots:
 void ReportWindow::fieldsTheFillsReadExist() {
     Window window;
     const char* texts[] = {
-        "IFREQ",       "CBUFR",      "IIND",      "CBUIR",     "ISS",        "CBUISS", "ICAP",
-        "CBUCR",       "IXL",        "IXC",       "EDINOM",    "EDDENS",     "EDDIAM", "ALNUC",
-        "NSNUC",       "D1NUC",      "D2NUC",     "D3NUC",     "D4NUC",      "D5NUC",  "RRNUC",
-        "LFNUC",       "NPNUC",      "PESONUC",   "MESS",      "NSSS",       "DSS",    "LSS",
-        "EDRESRAME",   "EDLUNGRAME", "VPMIN",     "VPMAX",     "IPRIM",      "IPPEEK", "FREQ",
-        "FATTF",       "VSPP",       "VSRMS",     "PSEC",      "ISEC",       "DCMQ",   "Edit1",
-        "Edit2",       "AL",         "BSAT",      "BMAXEFF",   "PUN",        "ETA",    "AE",
-        "AC",          "AEACMIN",    "AEAC",      "NSP",       "DFP",        "LPRIM",  "XLPRIM",
-        "NSS",         "DFS",        "LSEC",      "XLSEC",     "TAVP",       "TAIP",   "TAFREQ",
-        "TAPTOT",      "TAPMAX",     "TADENS",    "CBTAINDUZ", "TARESA",     "PEFE",   "TASEZL",
-        "TAPESOFERRO", "TALA",       "TALB",      "TALC",      "TALD",       "TALE",   "RAPIMPAC",
-        "TACA",        "TACC",       "TACX",      "TANSP",     "TASVP",      "TADF",   "TANP",
-        "TALFILO",     "TAPESO",     "TARESRAME", "TASVS",     "TAPERFERRO", "TAPERP", "TAPERS",
-        "TAPERTOT",    "TADT"};
+        "IFREQ",     "CBUFR",      "IIND",      "CBUIR",      "ISS",      "CBUISS",   "ICAP",
+        "CBUCR",     "IXL",        "IXC",       "EDINOM",     "EDDENS",   "EDDIAM",   "ALNUC",
+        "NSNUC",     "D1NUC",      "D2NUC",     "D3NUC",      "D4NUC",    "D5NUC",    "RRNUC",
+        "LFNUC",     "NPNUC",      "PESONUC",   "MESS",       "NSSS",     "DSS",      "LSS",
+        "EDRESRAME", "EDLUNGRAME", "VPMIN",     "VPMAX",      "IPRIM",    "IPPEEK",   "FREQ",
+        "FATTF",     "VSPP",       "VSRMS",     "PSEC",       "ISEC",     "DCMQ",     "Edit1",
+        "Edit2",     "AL",         "BSAT",      "BMAXEFF",    "PUN",      "ETA",      "AE",
+        "AC",        "AEACMIN",    "AEAC",      "NSP",        "DFP",      "LPRIM",    "XLPRIM",
+        "NSS",       "DFS",        "LSEC",      "XLSEC",      "EDKNAGSS", "EDCORRSS", "DELTAFER",
+        "FILOP",     "FILOS",      "RIEMPFER",  "TAVP",       "TAIP",     "TAFREQ",   "TAPTOT",
+        "TAPMAX",    "TADENS",     "CBTAINDUZ", "TARESA",     "PEFE",     "TASEZL",   "TAPESOFERRO",
+        "TALA",      "TALB",       "TALC",      "TALD",       "TALE",     "RAPIMPAC", "TACA",
+        "TACC",      "TACX",       "TANSP",     "TASVP",      "TADF",     "TANP",     "TALFILO",
+        "TAPESO",    "TARESRAME",  "TASVS",     "TAPERFERRO", "TAPERP",   "TAPERS",   "TAPERTOT",
+        "TADT"};
     for (const char* name : texts) {
         QObject* field = window.Find(name);
         QVERIFY2(field && (qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field)),
                  name);
     }
+    QVERIFY(window.Find<QLabel>("UnitEDCORRSS"));
     for (const char* name : {"RBC1NUC", "RBC2NUC", "CBAUTOCART", "RBTASING", "RBTADOPPIO"})
         QVERIFY2(window.Find<QAbstractButton>(name), name);
     for (const char* name : {"SGTAINSEC", "SGTAOUTSEC"}) {
@@ -219,6 +223,26 @@ void ReportWindow::inductorRowsAndSubPages() {
     QCOMPARE(window.Label("Form2", "QRLabel20"), QString());
     QCOMPARE(window.Label("Form2", "QRIDATADIM04"), QString());
     QCOMPARE(window.Label("Form2", "QRILBDIM05"), QString());
+}
+
+void ReportWindow::inductorSingleLayerExample() {
+    // D 10 mm, l 20 mm and 100 µH: the turns and Nagaoka's correction of the page.
+    Window window;
+    window.SetPage(0);
+    window.Set("DSS", "10");
+    window.Set("LSS", "20");
+    window.Set("ISS", "100");
+    window.Click("SBCNSSS");
+    FillActiveReport(window.main.get());
+    QCOMPARE(window.Label("Form2", "QRINSPIRE"), Regional(" 142.4"));
+    QCOMPARE(window.Label("Form2", "QRILBKNAG"), QString("K Nagaoka"));
+    QCOMPARE(window.Label("Form2", "QRIKNAG"), Regional("0.8181"));
+    QCOMPARE(window.Label("Form2", "QRILBCORR"), QString("Con correzione di Nagaoka"));
+    QCOMPARE(window.Label("Form2", "QRICORR"), Regional(" 157.4 spire"));
+    window.SetSubPage(1);
+    FillActiveReport(window.main.get());
+    QCOMPARE(window.Label("Form2", "QRIKNAG"), QString());
+    QCOMPARE(window.Label("Form2", "QRICORR"), QString());
 }
 
 void ReportWindow::mainsAfterWorkedExample() {
@@ -379,7 +403,8 @@ void ReportWindow::exportsAfterWorkedExamples() {
         {1,
          "Form3",
          "Calcolo trasformatori in ferrite",
-         {Regional("1.600 A"), Regional("12 (12.0)"), "2784 Gauss", "182403 ohm"}},
+         {Regional("1.600 A"), Regional("12 (12.0)"), "2784 Gauss", "182403 ohm", "Verifiche",
+          Regional("0.473 mm"), Regional("1 × 0.80 (AWG 20)"), Regional("0.37")}},
         {2, "Form4", "Calcolo trasformatori di alimentazione",
          CommaRegion() ? QStringList{"0,104 A", "784 mm²", "29,5 °C", "12,0 Vac", "24 VA"}
                        : QStringList{"230 Vac", Regional("12.0 Vac"), "24 VA"}},
