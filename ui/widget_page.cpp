@@ -20,17 +20,31 @@ QString ToQString(std::string_view text) {
 }
 
 void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    if (widget->palette().color(role) == colour)
+        return;
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
 }
 
+// Whether the list's text was typed rather than picked: a property the window's lists keep.
+void SetTyped(QComboBox* list, bool typed) {
+    if (list->property("velkorTyped").toBool() != typed)
+        list->setProperty("velkorTyped", typed);
+}
+
 } // namespace
 
-WidgetPage::WidgetPage(QWidget* root) : root_(root), locale_(RegionalSeparators()) {}
+WidgetPage::WidgetPage(QWidget* root) : root_(root), locale_(RegionalSeparators()) {
+    controls_.Add(root, root);
+}
+
+void WidgetPage::AddControls(QWidget* scope) {
+    controls_.Add(root_, scope);
+}
 
 QWidget* WidgetPage::Find(std::string_view name) const {
-    auto* widget = root_->findChild<QWidget*>(ToQString(name));
+    QWidget* widget = controls_.Find(name);
     if (!widget)
         qWarning("WidgetPage: no control named %s", ToQString(name).toUtf8().constData());
     return widget;
@@ -53,21 +67,27 @@ void WidgetPage::SetText(std::string_view name, std::string_view text) {
     QWidget* widget = Find(name);
     const QString value = ToQString(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(value);
+        if (edit->text() != value)
+            edit->setText(value);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(value);
+        if (label->text() != value)
+            label->setText(value);
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
         // A text that names an item selects it; any other text stands without a selection.
         const int item = list->findText(value, Qt::MatchExactly);
         if (item >= 0 || !list->isEditable()) {
-            list->setCurrentIndex(item);
-            list->setProperty("velkorTyped", false);
+            if (list->currentIndex() != item ||
+                (list->isEditable() && list->currentText() != value))
+                list->setCurrentIndex(item);
+            SetTyped(list, false);
         } else {
-            list->setEditText(value);
-            list->setProperty("velkorTyped", true);
+            if (list->currentText() != value)
+                list->setEditText(value);
+            SetTyped(list, true);
         }
     } else if (auto* view = qobject_cast<QTextEdit*>(widget)) {
-        view->setPlainText(value);
+        if (view->toPlainText() != value)
+            view->setPlainText(value);
     }
 }
 
@@ -89,8 +109,12 @@ void WidgetPage::SetItemIndex(std::string_view name, int index) {
     if (!list)
         return;
     // A position the list lacks leaves it without a selection.
-    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
-    list->setProperty("velkorTyped", false);
+    const int item = index >= 0 && index < list->count() ? index : -1;
+    // Selecting also puts the item's text in place of a typed one.
+    if (list->currentIndex() != item ||
+        (list->isEditable() && list->currentText() != list->itemText(item)))
+        list->setCurrentIndex(item);
+    SetTyped(list, false);
 }
 
 bool WidgetPage::Checked(std::string_view name) const {
@@ -112,6 +136,8 @@ void WidgetPage::SetTextColour(std::string_view name, Colour colour) {
 
 void WidgetPage::SetBold(std::string_view name, bool bold) {
     if (QWidget* widget = Find(name)) {
+        if (widget->font().bold() == bold)
+            return;
         QFont font = widget->font();
         font.setBold(bold);
         widget->setFont(font);
@@ -119,12 +145,16 @@ void WidgetPage::SetBold(std::string_view name, bool bold) {
 }
 
 void WidgetPage::SetReadOnly(std::string_view name, bool readOnly) {
-    if (auto* edit = qobject_cast<QLineEdit*>(Find(name)))
+    auto* edit = qobject_cast<QLineEdit*>(Find(name));
+    if (edit && edit->isReadOnly() != readOnly)
         edit->setReadOnly(readOnly);
 }
 
 void WidgetPage::SetVisible(std::string_view name, bool visible) {
-    if (QWidget* widget = Find(name))
+    QWidget* widget = Find(name);
+    // A control never shown or hidden by hand follows its parent: it must still be told.
+    if (widget &&
+        (widget->isHidden() == visible || !widget->testAttribute(Qt::WA_WState_ExplicitShowHide)))
         widget->setVisible(visible);
 }
 
@@ -146,7 +176,9 @@ void WidgetPage::SetCell(std::string_view grid, int column, int row, std::string
         cell = new QTableWidgetItem();
         table->setItem(row, column, cell);
     }
-    cell->setText(ToQString(text));
+    const QString value = ToQString(text);
+    if (cell->text() != value)
+        cell->setText(value);
 }
 
 void WidgetPage::ShowErrorBox(std::string_view title, std::string_view text) {

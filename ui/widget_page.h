@@ -1,7 +1,9 @@
 // WidgetPage: the calculations' view of the main window. Implements velkor::Page over the
-// window's widgets, found by objectName (the component name).
+// window's widgets, found by objectName (the component name) through an index made once. Each
+// write changes a control only when its value differs, so an unchanged field costs no repaint.
 #pragma once
 
+#include "control_index.h"
 #include "page.h"
 
 #include <QString>
@@ -14,6 +16,8 @@ class WidgetPage : public Page {
 public:
     // `root` is the main window; every named control inside it is reachable.
     explicit WidgetPage(QWidget* root);
+    // Makes the controls built inside `scope` after this view reachable.
+    void AddControls(QWidget* scope);
 
     const NumberLocale& Locale() const override { return locale_; }
     std::string Text(std::string_view name) const override;
@@ -34,6 +38,7 @@ private:
     QWidget* Find(std::string_view name) const;
 
     QWidget* root_;
+    ControlIndex controls_;
     NumberLocale locale_;
 };
 

@@ -1,0 +1,207 @@
+// Click benchmark, run by hand: clicks every calculation button of every page of the real
+// window (offscreen) 1000 times with changing inputs and prints, per button, the median time of
+// the click alone and of the click with the repaint that follows it (µs, with the min-max of the
+// medians of the rounds). Then times the export of each report page to PDF.
+//   click_bench [clicks [button]]      (QT_QPA_PLATFORM=offscreen is set when no platform is given)
+#include "main_window.h"
+#include "report_fills.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QStyleOptionViewItem>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// One input field and the texts it takes in turn, one per click.
+struct Input {
+    const char* field;
+    std::vector<const char*> texts;
+};
+
+struct Case {
+    const char* page;
+    const char* button;
+    std::vector<Input> inputs;
+};
+
+// Inputs of each group that a button may read; whole numbers read the same in any locale.
+const std::vector<Input> kResonance = {{"IFREQ", {"5", "7", "12", "3"}},
+                                       {"ICAP", {"10", "22", "47", "33"}},
+                                       {"IIND", {"100", "220", "470", "330"}},
+                                       {"IXC", {"50", "75", "120", "90"}},
+                                       {"IXL", {"60", "80", "110", "95"}}};
+const std::vector<Input> kCurrent = {
+    {"EDINOM", {"1", "2", "3", "5"}}, {"EDDENS", {"3", "4", "5", "6"}}, {"EDDIAM", {"1", "2"}}};
+const std::vector<Input> kSingle = {{"ISS", {"10", "22", "47", "33"}}, {"MESS", {"1", "2"}},
+                                    {"DSS", {"10", "12", "15"}},       {"LSS", {"20", "30", "25"}},
+                                    {"NSSS", {"10", "20", "30"}},      {"EDDIAM", {"1"}}};
+const std::vector<Input> kClosed = {{"INUC", {"10", "22", "47", "33"}},
+                                    {"ALNUC", {"100", "250", "400"}},
+                                    {"NSNUC", {"10", "20", "30"}},
+                                    {"D1NUC", {"10"}},
+                                    {"D2NUC", {"12"}},
+                                    {"D3NUC", {"20", "25"}},
+                                    {"D4NUC", {"30"}},
+                                    {"D5NUC", {"32"}},
+                                    {"EDDIAM", {"1"}}};
+const std::vector<Input> kFerrite = {{"VPMIN", {"10", "11", "12", "9"}},
+                                     {"PSEC", {"8", "10", "12", "6"}}};
+const std::vector<Input> kMains = {{"TAVP", {"230", "220", "240", "110"}},
+                                   {"TAFREQ", {"50", "60"}}};
+
+std::vector<Case> Cases() {
+    std::vector<Case> cases;
+    for (const char* button :
+         {"SBCFR", "SBCCR", "SBCIR", "SBCXC", "SBCXL", "SBCFXC", "SBCFXL", "SBCCXC", "SBCIXL"})
+        cases.push_back({"inductor", button, kResonance});
+    for (const char* button : {"SBCN", "SBDC", "SBDF"})
+        cases.push_back({"inductor", button, kCurrent});
+    for (const char* button : {"SBCISS", "SBCMESS", "SBCDSS", "SBCLSS", "SBCNSSS"})
+        cases.push_back({"inductor", button, kSingle});
+    for (const char* button : {"SBCINUC", "SBCALNUC", "SBCNSNUC", "SBALTRONUC"})
+        cases.push_back({"inductor", button, kClosed});
+    cases.push_back({"ferrite", "SBCALC", kFerrite});
+    cases.push_back({"mains", "SBTACALC", kMains});
+    return cases;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Makes the pages of every tab control holding `widget` the current ones.
+void ShowPageOf(QWidget* widget) {
+    for (QWidget* child = widget; child && child->parentWidget(); child = child->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(child->parentWidget()->parentWidget()))
+            if (tabs->indexOf(child) >= 0)
+                tabs->setCurrentWidget(child);
+}
+
+// Commits a text into a cell of the secondaries grid through its cell editor, as typing does.
+void CommitCell(QTableWidget* grid, int column, int row, const QString& text) {
+    QLineEdit editor;
+    editor.setText(text);
+    grid->itemDelegate()->setModelData(&editor, grid->model(), grid->model()->index(row, column));
+}
+
+// Closes any modal box a click opens (a bad input): counted, so the figures can be doubted.
+int boxes = 0;
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const int clicks = argc > 1 ? std::atoi(argv[1]) : 1000;
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString(); // one button
+    const int rounds = 5; // the clicks are split into rounds; the spread of their medians is
+                          // the noise of the machine
+    QApplication app(argc, argv);
+    TForm1* window = CreateForms();
+    window->show();
+    QCoreApplication::processEvents();
+
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            ++boxes;
+            box->close();
+        }
+    });
+    closer.start(0);
+
+    auto* grid = window->findChild<QTableWidget*>("SGTAINSEC");
+    CommitCell(grid, 0, 1, "12");
+    CommitCell(grid, 1, 1, "2");
+    CommitCell(grid, 0, 2, "24");
+    CommitCell(grid, 1, 2, "1");
+
+    std::printf("%-12s %-10s %26s %26s\n", "page", "button", "click alone µs (min-max)",
+                "with repaint µs (min-max)");
+    velkor::Page& page = window->Fields();
+    for (const Case& c : Cases()) {
+        if (!only.isEmpty() && only != QLatin1String(c.button))
+            continue;
+        auto* button = window->findChild<QAbstractButton*>(c.button);
+        if (!button) {
+            std::printf("%-12s %-10s missing\n", c.page, c.button);
+            continue;
+        }
+        ShowPageOf(button);
+        QCoreApplication::processEvents();
+        std::vector<double> alone, painted, roundAlone, roundPainted;
+        const int perRound = std::max(1, clicks / rounds);
+        for (int i = -50; i < perRound * rounds; ++i) { // 50 warm-up clicks
+            const size_t turn = static_cast<size_t>(i + 50);
+            for (const Input& input : c.inputs)
+                page.SetText(input.field, input.texts[turn % input.texts.size()]);
+            QCoreApplication::processEvents(); // the inputs' own repaint is not timed
+            QElapsedTimer timer;
+            timer.start();
+            button->click();
+            const double handler = static_cast<double>(timer.nsecsElapsed()) / 1000; // µs
+            QCoreApplication::processEvents();
+            const double total = static_cast<double>(timer.nsecsElapsed()) / 1000; // µs
+            if (i < 0)
+                continue;
+            alone.push_back(handler);
+            painted.push_back(total);
+            if (alone.size() % perRound == 0) {
+                roundAlone.push_back(Median({alone.end() - perRound, alone.end()}));
+                roundPainted.push_back(Median({painted.end() - perRound, painted.end()}));
+            }
+        }
+        const auto [aMin, aMax] = std::minmax_element(roundAlone.begin(), roundAlone.end());
+        const auto [pMin, pMax] = std::minmax_element(roundPainted.begin(), roundPainted.end());
+        std::printf("%-12s %-10s %10.1f (%6.1f-%6.1f) %10.1f (%6.1f-%6.1f)\n", c.page, c.button,
+                    Median(alone), *aMin, *aMax, Median(painted), *pMin, *pMax);
+    }
+    if (boxes > 0)
+        std::printf("message boxes closed: %d (their clicks are in the figures)\n", boxes);
+
+    // Each report to PDF, five times: the first export loads the printing support and fonts.
+    QTemporaryDir folder;
+    std::printf("\nreport fill + PDF, ms: first, then median (min-max) of the next 4\n");
+    using Fill = void (*)(QWidget*);
+    const std::pair<const char*, Fill> reports[] = {
+        {"Form2", velkor::reports::FillInductorReport},
+        {"Form3", velkor::reports::FillFerriteReport},
+        {"Form4", velkor::reports::FillMainsReport},
+    };
+    for (const auto& [form, fill] : reports) {
+        QObject* report = window->findChild<QWidget*>(form)->findChild<QObject*>("QuickRep1");
+        std::vector<double> times;
+        for (int i = 0; i < 5; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            bool written = false;
+            fill(window);
+            QMetaObject::invokeMethod(report, "exportPdf", Q_RETURN_ARG(bool, written),
+                                      Q_ARG(QString, folder.filePath(QString("r%1.pdf").arg(i))));
+            times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            if (!written)
+                std::printf("%s: the PDF was not written\n", form);
+        }
+        const std::vector<double> later(times.begin() + 1, times.end());
+        const auto [lo, hi] = std::minmax_element(later.begin(), later.end());
+        std::printf("%-6s first %6.1f   then %6.1f (%5.1f-%5.1f)\n", form, times[0], Median(later),
+                    *lo, *hi);
+    }
+    delete window;
+    return 0;
+}

@@ -1,0 +1,36 @@
+// ControlIndex: the named controls of a window, gathered once, so that finding one by its
+// component name costs one hash lookup instead of a search of the widget tree.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace velkor::ui {
+
+class ControlIndex {
+public:
+    // Adds every named widget inside `scope` (not `scope` itself). A name met twice resolves
+    // to the control a search from `root` finds first, as findChild does.
+    void Add(QWidget* root, QWidget* scope);
+
+    // The control named `name`, or nullptr when the window has none (or it was deleted).
+    QWidget* Find(std::string_view name) const;
+
+    std::size_t Size() const { return controls_.size(); }
+
+private:
+    // Looks a std::string key up by std::string_view without making a string.
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    std::unordered_map<std::string, QPointer<QWidget>, Hash, std::equal_to<>> controls_;
+};
+
+} // namespace velkor::ui
