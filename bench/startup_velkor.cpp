@@ -1,6 +1,7 @@
 // Velkor started as the program starts it (app/main.cpp), with the first-paint probe.
 #include "first_paint.h"
 #include "main_window.h"
+#include "staged_start.h"
 
 #include <QIcon>
 #include <QLineEdit>
@@ -10,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velkor");
     QApplication::setDesktopFileName("velkor");
-    TForm1* window = CreateForms();
+    TForm1* window = StartForms();
     // The program's icon is the main window's, drawn once at the sizes the desktop asks for.
     QApplication::setWindowIcon(window->windowIcon());
     FirstPaintProbe probe(window, start);

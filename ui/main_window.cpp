@@ -114,6 +114,13 @@ const char* const kInputHeader[] = {"Vs volt", "Is amp", "Ps VA"};
 const char* const kOutputHeader[] = {"Vs (V)",  "Is (A)", "Spire",  "Ø filo",
                                      "passate", "metri",  "grammi", "ohm"};
 
+// The stored layout hides the second picture of each bobbin pair.
+void HideSecondPictures(QWidget* scope) {
+    for (const char* name : {"IMG2", "TAIMG2"})
+        if (auto* picture = scope->findChild<QWidget*>(name))
+            picture->hide();
+}
+
 void WriteHeader(QTableWidget* grid, std::span<const char* const> captions) {
     if (!grid)
         return;
@@ -124,7 +131,7 @@ void WriteHeader(QTableWidget* grid, std::span<const char* const> captions) {
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(QWidget* parent, Start start)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
@@ -153,15 +160,21 @@ TForm1::TForm1(QWidget* parent)
     page_ = std::make_unique<velkor::ui::WidgetPage>(this);
 
     // The stored layout: the ferrite page and the closed-core sub-page active, the second
-    // picture of each bobbin pair hidden. FormCreate then sets the start-up state.
+    // picture of each bobbin pair hidden. FormCreate then sets the start-up state. The pages
+    // built later get the same steps when they are built.
     pageControl1_->setCurrentIndex(1);
     pageControl2_->setCurrentIndex(1);
-    for (const char* name : {"IMG2", "TAIMG2"})
-        if (auto* picture = findChild<QWidget*>(name))
-            picture->hide();
+    HideSecondPictures(this);
 
     FormCreate();
-    BindHandlers();
+    BindHandlers(this);
+    connect(hints_, &QCheckBox::toggled, this, &TForm1::CBHINTSClick);
+    // A page chosen before it is built is built on the spot.
+    connect(pageControl1_, &QTabWidget::currentChanged, this, &TForm1::CompleteBuild);
+
+    pending_ = true;
+    if (start == Start::Whole)
+        BuildPages();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -202,14 +215,43 @@ void TForm1::BuildFrame() {
     // Labels and fields inside the pages use the normal window-text colour.
     QPalette pagePalette = palette();
     pagePalette.setColor(QPalette::WindowText, velkor::ui::ToQColor(velkor::kSystemWindowText));
+    // Every tab is there from the start; only the first page's controls are built now.
     for (const PageSpec& entry : kPages) {
         auto* page = new QWidget;
         page->setObjectName(entry.name);
         page->setPalette(pagePalette);
         pageControl1_->addTab(page, entry.caption);
-        entry.build(page);
     }
+    kPages[0].build(pageControl1_->widget(0));
     pageControl2_ = findChild<QTabWidget*>("PageControl2");
+}
+
+void TForm1::BuildPages() {
+    pending_ = false;
+    for (int index = 1; index < static_cast<int>(std::size(kPages)); ++index) {
+        QWidget* page = pageControl1_->widget(index);
+        // Controls made inside a page already shown would stay hidden: the page is hidden
+        // while it is built.
+        const bool shown = page->isVisible();
+        if (shown)
+            page->hide();
+        kPages[index].build(page);
+        HideSecondPictures(page);
+        PreparePages(page);
+        BindHandlers(page);
+        page_->AddControls(page);
+        if (shown)
+            page->show();
+    }
+    if (!hints_->isChecked())
+        CBHINTSClick();
+}
+
+void TForm1::CompleteBuild() {
+    if (!pending_)
+        return;
+    BuildPages();
+    CreateReportForms(this);
 }
 
 void TForm1::BuildBottomBar() {
@@ -233,10 +275,10 @@ void TForm1::BuildBottomBar() {
     hints_->setGeometry(370, kBottomRow + 4, 130, 18);
 }
 
-void TForm1::BindHandlers() {
-    // The window's buttons by name, gathered in one pass rather than a search per binding.
+void TForm1::BindHandlers(QWidget* scope) {
+    // The buttons by name, gathered in one pass rather than a search per binding.
     QHash<QString, QAbstractButton*> buttons;
-    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+    for (QAbstractButton* button : scope->findChildren<QAbstractButton*>())
         buttons.insert(button->objectName(), button);
     const auto button = [&buttons](const char* name) { return buttons.value(QLatin1String(name)); };
     for (std::span<const Binding> bindings :
@@ -249,7 +291,7 @@ void TForm1::BindHandlers() {
     if (QAbstractButton* control = button("SBTACALC"))
         connect(control, &QAbstractButton::clicked, this,
                 [this] { Run([this](velkor::Page& page) { SBTACALCClick(page, secondaries_); }); });
-    if (auto* grid = findChild<QTableWidget*>("SGTAINSEC"))
+    if (auto* grid = scope->findChild<QTableWidget*>("SGTAINSEC"))
         grid->setItemDelegate(new velkor::ui::CellEditDelegate(
             [this](int column, int row, const QString& text) {
                 Run([&](velkor::Page& page) {
@@ -258,7 +300,7 @@ void TForm1::BindHandlers() {
                 });
             },
             grid));
-    if (auto* grid = findChild<QTableWidget*>("SGTAOUTSEC"))
+    if (auto* grid = scope->findChild<QTableWidget*>("SGTAOUTSEC"))
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     using Command = void (*)(QWidget*);
@@ -273,7 +315,6 @@ void TForm1::BindHandlers() {
                     [this, command] { Run([this, command](velkor::Page&) { command(this); }); });
     if (QAbstractButton* control = button("SBEXIT"))
         connect(control, &QAbstractButton::clicked, this, &TForm1::SBEXITClick);
-    connect(hints_, &QCheckBox::toggled, this, &TForm1::CBHINTSClick);
 }
 
 void TForm1::FormCreate() {
@@ -281,24 +322,29 @@ void TForm1::FormCreate() {
     pageControl1_->setCurrentIndex(0);
     if (pageControl2_)
         pageControl2_->setCurrentIndex(0);
+    PreparePages(this);
+}
+
+void TForm1::PreparePages(QWidget* scope) {
     // 3. Each pair of bobbin pictures shares one place.
     for (const auto& [second, first] : {std::pair{"IMG2", "IMG1"}, {"TAIMG2", "TAIMG1"}}) {
-        auto* moved = findChild<QWidget*>(second);
-        auto* anchor = findChild<QWidget*>(first);
+        auto* moved = scope->findChild<QWidget*>(second);
+        auto* anchor = scope->findChild<QWidget*>(first);
         if (moved && anchor)
             moved->move(anchor->pos());
     }
     // 4-5. The header rows of the two secondaries grids.
-    WriteHeader(findChild<QTableWidget*>("SGTAINSEC"), kInputHeader);
-    WriteHeader(findChild<QTableWidget*>("SGTAOUTSEC"), kOutputHeader);
+    WriteHeader(scope->findChild<QTableWidget*>("SGTAINSEC"), kInputHeader);
+    WriteHeader(scope->findChild<QTableWidget*>("SGTAOUTSEC"), kOutputHeader);
     // 6. The manual. REDIT1 keeps "File VELKOR_DOC.RTF non trovato." when it cannot be read.
-    if (auto* manual = findChild<QTextEdit*>("REDIT1"))
+    if (auto* manual = scope->findChild<QTextEdit*>("REDIT1"))
         velkor::LoadManual(manual);
 }
 
 void TForm1::Run(const std::function<void(velkor::Page&)>& handler) {
     if (!page_) // the window is being deleted
         return;
+    CompleteBuild(); // a print command needs its report form, and a page all its fields
     try {
         handler(*page_);
     } catch (const velkor::Fault& fault) {
@@ -335,12 +381,16 @@ void TForm1::SBEXITClick() {
         close();
 }
 
-TForm1* CreateForms() {
-    auto* main = new TForm1();
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    // The report forms: hidden windows that live as long as the main window.
+void CreateReportForms(TForm1* main) {
+    // Hidden windows that live as long as the main window.
     new TForm2(main);
     new TForm3(main);
     new TForm4(main);
+}
+
+TForm1* CreateForms() {
+    auto* main = new TForm1();
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    CreateReportForms(main);
     return main;
 }

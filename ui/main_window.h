@@ -21,8 +21,17 @@ class WidgetPage;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // Whole: every page is built before the constructor returns. VisibleFirst: only the
+    // inductor page and the bottom bar; CompleteBuild() adds the other pages and the report
+    // forms later, with the same builders.
+    enum class Start { Whole, VisibleFirst };
+    explicit TForm1(QWidget* parent = nullptr, Start start = Start::Whole);
     ~TForm1() override;
+
+    // Builds whatever a VisibleFirst window still lacks: the other three pages, then the
+    // report forms. Does nothing once done, or on a Whole window.
+    void CompleteBuild();
+    bool Complete() const { return !pending_; }
 
     // The calculations' view of this window's fields.
     velkor::Page& Fields();
@@ -41,8 +50,10 @@ public:
 
 private:
     void BuildFrame();
+    void BuildPages();
     void BuildBottomBar();
-    void BindHandlers();
+    void BindHandlers(QWidget* scope);
+    void PreparePages(QWidget* scope);
     void ShowGeneralError(const QString& text);
 
     std::unique_ptr<velkor::ui::WidgetPage> page_;
@@ -50,7 +61,10 @@ private:
     QTabWidget* pageControl1_ = nullptr;
     QTabWidget* pageControl2_ = nullptr;
     QCheckBox* hints_ = nullptr;
+    bool pending_ = false; // a VisibleFirst window not yet completed
 };
 
 // Creates the main window, then the three hidden report forms; returns the main window.
 TForm1* CreateForms();
+// The three hidden report forms of `main`.
+void CreateReportForms(TForm1* main);
