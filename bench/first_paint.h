@@ -1,6 +1,7 @@
 // The probe both start-up programs share: when the window has finished its first paint it
 // prints the time since the start (microseconds, from the start time the script passes as
-// argv[1], seconds since the epoch) and the peak resident memory (kB), then quits.
+// argv[1], seconds since the epoch) and the peak resident memory (kB). Given a `complete`
+// test, it then waits until the window is complete and prints both figures again.
 #pragma once
 
 #include <QApplication>
@@ -11,12 +12,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <sys/resource.h>
 
 class FirstPaintProbe : public QObject {
 public:
-    FirstPaintProbe(QWidget* window, double startSeconds)
-        : window_(window), startSeconds_(startSeconds) {
+    FirstPaintProbe(QWidget* window, double startSeconds, std::function<bool()> complete = {})
+        : window_(window), startSeconds_(startSeconds), complete_(std::move(complete)) {
         window->installEventFilter(this);
     }
 
@@ -32,18 +34,35 @@ protected:
 
 private:
     void Report() {
+        Print("paint_us", "peak_kb");
+        if (complete_)
+            WaitComplete();
+        else
+            QApplication::quit();
+    }
+
+    void WaitComplete() {
+        if (!complete_()) {
+            QTimer::singleShot(0, this, [this] { WaitComplete(); });
+            return;
+        }
+        Print("complete_us", "complete_peak_kb");
+        QApplication::quit();
+    }
+
+    void Print(const char* time, const char* memory) const {
         const double now =
             std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch())
                 .count(); // s
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("paint_us=%.0f peak_kb=%ld\n", (now - startSeconds_) * 1e6, usage.ru_maxrss);
+        std::printf("%s=%.0f %s=%ld\n", time, (now - startSeconds_) * 1e6, memory, usage.ru_maxrss);
         std::fflush(stdout);
-        QApplication::quit();
     }
 
     QWidget* window_;
     double startSeconds_; // s since the epoch
+    std::function<bool()> complete_;
     bool seen_ = false;
 };
 
