@@ -30,6 +30,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <vector>
+
 namespace {
 
 constexpr int kClientWidth = 692;  // px
@@ -171,6 +173,8 @@ TForm1::TForm1(QWidget* parent, Start start)
     connect(hints_, &QCheckBox::toggled, this, &TForm1::CBHINTSClick);
     // A page chosen before it is built is built on the spot.
     connect(pageControl1_, &QTabWidget::currentChanged, this, &TForm1::CompleteBuild);
+    if (pageControl2_)
+        connect(pageControl2_, &QTabWidget::currentChanged, this, &TForm1::CompleteBuild);
 
     pending_ = true;
     if (start == Start::Whole)
@@ -228,21 +232,28 @@ void TForm1::BuildFrame() {
 
 void TForm1::BuildPages() {
     pending_ = false;
-    for (int index = 1; index < static_cast<int>(std::size(kPages)); ++index) {
-        QWidget* page = pageControl1_->widget(index);
+    // The parts not seen at the first paint: the closed-core sub-page, then pages 1 to 3.
+    std::vector<std::pair<QWidget*, void (*)(QWidget*)>> parts;
+    if (pageControl2_)
+        parts.emplace_back(pageControl2_->widget(1), velkor::ui::BuildClosedCoreSubPage);
+    for (int index = 1; index < static_cast<int>(std::size(kPages)); ++index)
+        parts.emplace_back(pageControl1_->widget(index), kPages[index].build);
+    for (const auto& [part, build] : parts) {
         // Controls made inside a page already shown would stay hidden: the page is hidden
         // while it is built.
-        const bool shown = page->isVisible();
+        const bool shown = part->isVisible();
         if (shown)
-            page->hide();
-        kPages[index].build(page);
-        HideSecondPictures(page);
-        PreparePages(page);
-        BindHandlers(page);
-        page_->AddControls(page);
+            part->hide();
+        build(part);
+        HideSecondPictures(part);
+        PreparePages(part);
+        BindHandlers(part);
+        page_->AddControls(part);
         if (shown)
-            page->show();
+            part->show();
     }
+    // The hints switch stays last in the Tab order, as when every page is built before it.
+    QWidget::setTabOrder(previousInFocusChain(), hints_);
     if (!hints_->isChecked())
         CBHINTSClick();
 }

@@ -81,6 +81,16 @@ QMap<QString, QMap<QString, QVariant>> DescribeAll(QWidget* root) {
     return all;
 }
 
+// The named widgets that take the focus, in the order the Tab key visits them.
+QStringList TabChain(QWidget* window) {
+    QStringList names;
+    for (QWidget* widget = window->nextInFocusChain(); widget != window;
+         widget = widget->nextInFocusChain())
+        if (widget->focusPolicy() & Qt::TabFocus && !widget->objectName().isEmpty())
+            names << widget->objectName();
+    return names;
+}
+
 // Starts the window as the program does, shows it and runs the loop until its first paint
 // and the turn after it have passed.
 TForm1* StartShown() {
@@ -138,6 +148,7 @@ void TestStagedStart::completedWindowEqualsCreateForms() {
                                 " differs: " + QDebug::toString(got.value(state.key())) +
                                 " against " + QDebug::toString(state.value())));
     }
+    QCOMPARE(TabChain(staged), TabChain(whole.get()));
     // The calculations reach the pages built later.
     QCOMPARE(staged->Fields().Text("VPMIN"), whole->Fields().Text("VPMIN"));
     QCOMPARE(staged->Fields().Cell("SGTAOUTSEC", 2, 0), std::string("Spire"));
@@ -147,6 +158,7 @@ void TestStagedStart::completedWindowEqualsCreateForms() {
 void TestStagedStart::reachingSoonerBuildsOnTheSpot_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("tab") << "tab";
+    QTest::newRow("sub-page") << "sub-page";
     QTest::newRow("command") << "command";
     QTest::newRow("calculation") << "SBCFR";
     QTest::newRow("hints off") << "CBHINTS";
@@ -166,6 +178,12 @@ void TestStagedStart::reachingSoonerBuildsOnTheSpot() {
         QVERIFY(window->findChild<QWidget*>("TAVP")->isVisible());
         QVERIFY(window->findChild<QWidget*>("TAIMG1")->isVisible());
         QVERIFY(!window->findChild<QWidget*>("TAIMG2")->isVisible());
+    } else if (how == "sub-page") {
+        window->findChild<QTabWidget*>("PageControl2")->setCurrentIndex(1);
+        QVERIFY(window->Complete());
+        QVERIFY(window->findChild<QWidget*>("INUC")->isVisible());
+        QVERIFY(window->findChild<QWidget*>("IMG1")->isVisible());
+        QVERIFY(!window->findChild<QWidget*>("IMG2")->isVisible());
     } else if (how == "CBHINTS") {
         // Hints switched off first: the pages built afterwards come without them too.
         Click(window, how);

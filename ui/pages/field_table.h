@@ -86,8 +86,10 @@ void ApplyTints(QWidget* root, std::span<const Tint> tints);
 // The container named `name` inside `root` (or `root` itself when it has that name).
 QWidget* FindContainer(QWidget* root, const char* name);
 
-// The pages of PageControl1, each built into its (empty) tab page widget.
+// The pages of PageControl1, each built into its (empty) tab page widget. The inductor page
+// leaves its closed-core sub-page TabSheet5 empty, for BuildClosedCoreSubPage.
 void BuildInductorPage(QWidget* page);
+void BuildClosedCoreSubPage(QWidget* subPage);
 void BuildFerritePage(QWidget* page);
 void BuildMainsPage(QWidget* page);
 void BuildManualPage(QWidget* page);

@@ -96,6 +96,9 @@ constexpr Item kSubPages[] = {
     {Kind::Label, "LabelEDCORRSS", "TabSheet3", 370, 92, 165, 20, "Con correzione di Nagaoka"},
     {Kind::Label, "UnitEDCORRSS", "TabSheet3", 464, 118, 44, 20, ""},
 
+};
+
+constexpr Item kClosedCore[] = {
     {Kind::PassButton, "SBPASSAINUC", "TabSheet5", 8, 8, 21, 21, "", kPassToResonance},
     {Kind::Label, "LabelTitleNUC", "TabSheet5", 40, 8, 400, 21,
      "Induttori  su nucleo chiuso, noto o calcolato Al"},
@@ -128,7 +131,9 @@ constexpr Field kSubPageFields[] = {
      "Coefficiente di Nagaoka della bobina di diametro D e lunghezza L"},
     {Kind::Result, "EDCORRSS", "TabSheet3", 370, 118, 0, 90, "", "", "",
      "Il valore calcolato con la relazione corretta da Nagaoka per la lunghezza della bobina"},
+};
 
+constexpr Field kClosedCoreFields[] = {
     {Kind::Edit, "INUC", "TabSheet5", 34, 40, 60, 82, "Induttanza", "", "", ""},
     {Kind::Edit, "ALNUC", "TabSheet5", 34, 66, 60, 82, "Al", "nH / N²", "", ""},
     {Kind::Edit, "NSNUC", "TabSheet5", 34, 92, 60, 82, "N Spire", "", "", ""},
@@ -142,6 +147,14 @@ constexpr Field kSubPageFields[] = {
     {Kind::Result, "RRNUC", "TabSheet5", 270, 92, 90, 82, "Resistenza  rame", "ohm", "", ""},
     {Kind::Result, "PESONUC", "TabSheet5", 270, 118, 90, 82, "Peso rame", "grammi", "", ""},
 };
+
+void BoldHeading(QWidget* root, const char* name) {
+    if (auto* heading = root->findChild<QWidget*>(name)) {
+        QFont font = heading->font();
+        font.setBold(true);
+        heading->setFont(font);
+    }
+}
 
 } // namespace
 
@@ -162,16 +175,16 @@ void BuildInductorPage(QWidget* page) {
     BuildFields(page, kCurrentFields, kResultTint);
     BuildItems(page, kSubPages);
     BuildFields(page, kSubPageFields, kResultTint);
-    for (const char* name : {"LabelTitleSS", "LabelTitleNUC"}) {
-        if (auto* heading = page->findChild<QWidget*>(name)) {
-            QFont font = heading->font();
-            font.setBold(true);
-            heading->setFont(font);
-        }
-    }
+    BoldHeading(page, "LabelTitleSS");
     // Each unit list follows its value in the Tab order.
     ChainTabOrder(page, {"ISS", "CBUISS", "MESS"});
-    ChainTabOrder(page, {"INUC", "CBUINUC", "ALNUC"});
+}
+
+void BuildClosedCoreSubPage(QWidget* subPage) {
+    BuildItems(subPage, kClosedCore);
+    BuildFields(subPage, kClosedCoreFields, kResultTint);
+    BoldHeading(subPage, "LabelTitleNUC");
+    ChainTabOrder(subPage, {"INUC", "CBUINUC", "ALNUC"});
 }
 
 } // namespace velkor::ui
