@@ -5,15 +5,12 @@
 #include "staged_start.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velkor");
     QApplication::setDesktopFileName("velkor");
     TForm1* window = StartForms();
-    // The program's icon is the main window's, drawn once at the sizes the desktop asks for.
-    QApplication::setWindowIcon(window->windowIcon());
     window->show();
     return app.exec();
 }

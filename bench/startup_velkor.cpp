@@ -5,16 +5,12 @@
 #include "main_window.h"
 #include "staged_start.h"
 
-#include <QIcon>
-
 int main(int argc, char* argv[]) {
     const double start = StartSeconds(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velkor");
     QApplication::setDesktopFileName("velkor");
     TForm1* window = StartForms();
-    // The program's icon is the main window's, drawn once at the sizes the desktop asks for.
-    QApplication::setWindowIcon(window->windowIcon());
     FirstPaintProbe probe(window, start, [window] { return window->Complete(); });
     window->show();
     return app.exec();

@@ -16,6 +16,7 @@
 #include "widget_page.h"
 #include "wire_current.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -139,8 +140,6 @@ TForm1::TForm1(QWidget* parent, Start start)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("Form1");
     setWindowTitle("Velkor - Orvane 2004 - v 1.0");
-    // The sizes the window system asks of a scalable icon, drawn once.
-    setWindowIcon(velkor::ui::DrawnIcon(QStringLiteral("velkor.svg"), {16, 32, 64, 128}));
     setFixedSize(kClientWidth, kClientHeight);
 
     // "MS Sans Serif" 8 pt where it exists, else a font of the same metrics; navy text.
@@ -252,6 +251,11 @@ void TForm1::BuildPages() {
         if (shown)
             part->show();
     }
+    // The icon goes to the window system, not into the first paint: drawn after it, once, at
+    // the sizes the window system asks for. Windows of their own (boxes, dialogs) take it too.
+    setWindowIcon(velkor::ui::DrawnIcon(QStringLiteral("velkor.svg"), {16, 32, 64, 128}));
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(windowIcon());
     // The hints switch stays last in the Tab order, as when every page is built before it.
     QWidget::setTabOrder(previousInFocusChain(), hints_);
     if (!hints_->isChecked())

@@ -149,6 +149,8 @@ void TestStagedStart::completedWindowEqualsCreateForms() {
                                 " against " + QDebug::toString(state.value())));
     }
     QCOMPARE(TabChain(staged), TabChain(whole.get()));
+    QVERIFY(!staged->windowIcon().isNull());
+    QCOMPARE(staged->windowIcon().availableSizes(), whole->windowIcon().availableSizes());
     // The calculations reach the pages built later.
     QCOMPARE(staged->Fields().Text("VPMIN"), whole->Fields().Text("VPMIN"));
     QCOMPARE(staged->Fields().Cell("SGTAOUTSEC", 2, 0), std::string("Spire"));
