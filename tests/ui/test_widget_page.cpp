@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -28,7 +30,34 @@ private slots:
     void gridCells();
     void errorBox();
     void unknownNamesChangeNothing();
+    void writesOnlyWhatChanged_data();
+    void writesOnlyWhatChanged();
+    void hidingAControlOfAHiddenPage();
+    void typedTextGivesWayToTheSameItem();
 };
+
+namespace {
+
+// Counts the events of one type a widget receives.
+class EventCounter : public QObject {
+public:
+    EventCounter(QWidget* widget, QEvent::Type type) : type_(type) {
+        widget->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_)
+            ++count;
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+};
+
+} // namespace
 
 void TestWidgetPage::textsOfEveryKind() {
     Window window;
@@ -175,6 +204,109 @@ void TestWidgetPage::unknownNamesChangeNothing() {
     QCOMPARE(page.ItemIndex("IFREQ"), -1);
     QVERIFY(!page.Checked("IFREQ"));
     QCOMPARE(page.Cell("IFREQ", 0, 0), std::string());
+}
+
+void TestWidgetPage::writesOnlyWhatChanged_data() {
+    // Each write done twice: the first changes the control, the second, with the same value,
+    // must not touch it again (no event, no signal).
+    QTest::addColumn<QString>("write");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("event");
+    QTest::newRow("text") << "text"
+                          << "IXC" << int(QEvent::None);
+    QTest::newRow("label") << "label"
+                           << "Label66" << int(QEvent::None);
+    QTest::newRow("background") << "background"
+                                << "TALC" << int(QEvent::PaletteChange);
+    QTest::newRow("text colour") << "text colour"
+                                 << "AEAC" << int(QEvent::PaletteChange);
+    QTest::newRow("bold") << "bold"
+                          << "AEAC" << int(QEvent::FontChange);
+    QTest::newRow("read-only") << "read-only"
+                               << "TACA" << int(QEvent::ReadOnlyChange);
+    QTest::newRow("visible") << "visible"
+                             << "D4NUC" << int(QEvent::HideToParent);
+    QTest::newRow("list position") << "list position"
+                                   << "CBUFR" << int(QEvent::None);
+    QTest::newRow("list text") << "list text"
+                               << "CBUIR" << int(QEvent::None);
+    QTest::newRow("cell") << "cell"
+                          << "SGTAOUTSEC" << int(QEvent::None);
+}
+
+void TestWidgetPage::writesOnlyWhatChanged() {
+    QFETCH(QString, write);
+    QFETCH(QString, control);
+    QFETCH(int, event);
+    Window window;
+    velkor::Page& page = window->Fields();
+    QWidget* widget = FindControl(window.get(), control);
+    const std::string name = control.toStdString();
+    EventCounter events(widget, static_cast<QEvent::Type>(event));
+    std::unique_ptr<QSignalSpy> spy;
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        spy = std::make_unique<QSignalSpy>(edit, &QLineEdit::textChanged);
+    if (auto* list = qobject_cast<QComboBox*>(widget))
+        spy = std::make_unique<QSignalSpy>(list, &QComboBox::currentTextChanged);
+    if (auto* grid = qobject_cast<QTableWidget*>(widget))
+        spy = std::make_unique<QSignalSpy>(grid, &QTableWidget::itemChanged);
+    const auto writeOnce = [&] {
+        if (write == "text" || write == "label")
+            page.SetText(name, "12,5");
+        else if (write == "background")
+            page.SetBackground(name, velkor::kRed);
+        else if (write == "text colour")
+            page.SetTextColour(name, velkor::kWhite);
+        else if (write == "bold")
+            page.SetBold(name, true);
+        else if (write == "read-only")
+            page.SetReadOnly(name, false);
+        else if (write == "visible")
+            page.SetVisible(name, false);
+        else if (write == "list position")
+            page.SetItemIndex(name, 3);
+        else if (write == "list text")
+            page.SetText(name, "kH");
+        else if (write == "cell")
+            page.SetCell(name, 2, 3, "17");
+    };
+    writeOnce();
+    const int firstEvents = events.count;
+    const int firstSignals = spy ? int(spy->count()) : 0;
+    if (event != QEvent::None)
+        QVERIFY(firstEvents >= 1);
+    writeOnce();
+    QCOMPARE(events.count, firstEvents);
+    if (spy)
+        QCOMPARE(int(spy->count()), firstSignals);
+    if (write == "label")
+        QCOMPARE(page.Text(name), std::string("12,5"));
+}
+
+void TestWidgetPage::hidingAControlOfAHiddenPage() {
+    // A control of a page not shown yet has never been shown or hidden by hand: hiding it must
+    // still keep it hidden when its page comes up.
+    Window window;
+    velkor::Page& page = window->Fields();
+    page.SetVisible("TAVP", false);
+    Control<QTabWidget>(window.get(), "PageControl1")->setCurrentIndex(2);
+    QVERIFY(!FindControl(window.get(), "TAVP")->isVisible());
+    page.SetVisible("TAVP", true);
+    QVERIFY(FindControl(window.get(), "TAVP")->isVisible());
+}
+
+void TestWidgetPage::typedTextGivesWayToTheSameItem() {
+    // Selecting the position a list already has puts back the item's text over a typed one.
+    Window window;
+    velkor::Page& page = window->Fields();
+    page.SetItemIndex("CBUIR", 1);
+    page.SetText("CBUIR", "abc");
+    QCOMPARE(page.ItemIndex("CBUIR"), -1);
+    page.SetItemIndex("CBUIR", 1);
+    QCOMPARE(page.ItemIndex("CBUIR"), 1);
+    QCOMPARE(page.Text("CBUIR"), std::string("mH"));
+    page.SetText("CBUIR", "mH");
+    QCOMPARE(page.ItemIndex("CBUIR"), 1);
 }
 
 QTEST_MAIN(TestWidgetPage)
