@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -23,11 +24,15 @@ public:
     std::size_t Size() const { return controls_.size(); }
 
 private:
-    // Looks a std::string key up by std::string_view without making a string.
+    // Looks a std::string key up by std::string_view without making a string. FNV-1a: the
+    // names are short, where it is quicker than the library's hash.
     struct Hash {
         using is_transparent = void;
         std::size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>{}(text);
+            std::uint64_t hash = 14695981039346656037ull;
+            for (const char c : text)
+                hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+            return static_cast<std::size_t>(hash);
         }
     };
     std::unordered_map<std::string, QPointer<QWidget>, Hash, std::equal_to<>> controls_;

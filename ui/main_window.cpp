@@ -360,7 +360,14 @@ void TForm1::Run(const std::function<void(velkor::Page&)>& handler) {
     if (!page_) // the window is being deleted
         return;
     CompleteBuild(); // a print command needs its report form, and a page all its fields
+    // The cells the handler writes reach the grids once, when it ends, however it ends.
+    struct Batch {
+        velkor::ui::WidgetPage& page;
+        explicit Batch(velkor::ui::WidgetPage& fields) : page(fields) { page.BeginBatch(); }
+        ~Batch() { page.EndBatch(); }
+    };
     try {
+        const Batch batch(*page_);
         handler(*page_);
     } catch (const velkor::Fault& fault) {
         ShowGeneralError(QString::fromStdString(fault.description()) + '.');

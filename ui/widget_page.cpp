@@ -162,8 +162,35 @@ std::string WidgetPage::Cell(std::string_view grid, int column, int row) const {
     auto* table = qobject_cast<QTableWidget*>(Find(grid));
     if (!table)
         return {};
+    if (const PendingCell* pending = const_cast<WidgetPage*>(this)->Pending(table, column, row))
+        return pending->text.toStdString();
     const QTableWidgetItem* cell = table->item(row, column);
     return cell ? cell->text().toStdString() : std::string();
+}
+
+WidgetPage::PendingCell* WidgetPage::Pending(QTableWidget* grid, int column, int row) {
+    for (PendingCell& cell : pending_)
+        if (cell.grid == grid && cell.column == column && cell.row == row)
+            return &cell;
+    return nullptr;
+}
+
+void WidgetPage::EndBatch() {
+    WriteCells();
+    batching_ = false;
+}
+
+void WidgetPage::WriteCells() {
+    for (const PendingCell& pending : pending_) {
+        QTableWidgetItem* cell = pending.grid->item(pending.row, pending.column);
+        if (!cell) {
+            cell = new QTableWidgetItem();
+            pending.grid->setItem(pending.row, pending.column, cell);
+        }
+        if (cell->text() != pending.text)
+            cell->setText(pending.text);
+    }
+    pending_.clear();
 }
 
 void WidgetPage::SetCell(std::string_view grid, int column, int row, std::string_view text) {
@@ -171,17 +198,16 @@ void WidgetPage::SetCell(std::string_view grid, int column, int row, std::string
     if (!table || row < 0 || column < 0 || row >= table->rowCount() ||
         column >= table->columnCount())
         return;
-    QTableWidgetItem* cell = table->item(row, column);
-    if (!cell) {
-        cell = new QTableWidgetItem();
-        table->setItem(row, column, cell);
-    }
-    const QString value = ToQString(text);
-    if (cell->text() != value)
-        cell->setText(value);
+    if (PendingCell* pending = Pending(table, column, row))
+        pending->text = ToQString(text);
+    else
+        pending_.push_back({table, column, row, ToQString(text)});
+    if (!batching_)
+        WriteCells();
 }
 
 void WidgetPage::ShowErrorBox(std::string_view title, std::string_view text) {
+    WriteCells(); // the box stands over the cells as written so far
     ShowCriticalBox(root_, ToQString(title), ToQString(text));
 }
 

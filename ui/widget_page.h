@@ -7,7 +7,9 @@
 #include "page.h"
 
 #include <QString>
+#include <vector>
 
+class QTableWidget;
 class QWidget;
 
 namespace velkor::ui {
@@ -34,12 +36,27 @@ public:
     void SetCell(std::string_view grid, int column, int row, std::string_view text) override;
     void ShowErrorBox(std::string_view title, std::string_view text) override;
 
+    // Between these two, grid cells are written once, at the end (or before an error box):
+    // a cell a handler clears and then writes again changes, and repaints, once.
+    void BeginBatch() { batching_ = true; }
+    void EndBatch();
+
 private:
+    struct PendingCell {
+        QTableWidget* grid;
+        int column, row;
+        QString text;
+    };
+    PendingCell* Pending(QTableWidget* grid, int column, int row);
+    void WriteCells();
+
     QWidget* Find(std::string_view name) const;
 
     QWidget* root_;
     ControlIndex controls_;
     NumberLocale locale_;
+    bool batching_ = false;
+    std::vector<PendingCell> pending_; // in the order written; a few dozen at most
 };
 
 // A modal error box: error icon, `title`, `text` and one OK button; returns when it closes.

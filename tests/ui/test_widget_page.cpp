@@ -1,6 +1,7 @@
 // The calculations' view of the window (WidgetPage) over the real widgets: texts of every kind
 // of control, list positions, colours of each role, weight, read-only, visibility, grid cells,
 // the error box, and names the window lacks.
+#include "faults.h"
 #include "main_window.h"
 #include "support_window.h"
 #include "widget_page.h"
@@ -13,6 +14,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace window_testing;
 using velkor::Colour;
@@ -34,6 +36,7 @@ private slots:
     void writesOnlyWhatChanged();
     void hidingAControlOfAHiddenPage();
     void typedTextGivesWayToTheSameItem();
+    void cellsOfAHandlerChangeOnce();
 };
 
 namespace {
@@ -307,6 +310,49 @@ void TestWidgetPage::typedTextGivesWayToTheSameItem() {
     QCOMPARE(page.Text("CBUIR"), std::string("mH"));
     page.SetText("CBUIR", "mH");
     QCOMPARE(page.ItemIndex("CBUIR"), 1);
+}
+
+void TestWidgetPage::cellsOfAHandlerChangeOnce() {
+    Window window;
+    auto* grid = Control<QTableWidget>(window.get(), "SGTAOUTSEC");
+    window->Fields().SetCell("SGTAOUTSEC", 1, 1, "4");
+    QSignalSpy changes(grid, &QTableWidget::itemChanged);
+
+    // Cleared and written again: one change, and the handler reads what it wrote.
+    std::string seen;
+    window->Run([&](velkor::Page& page) {
+        page.SetCell("SGTAOUTSEC", 1, 1, "");
+        page.SetCell("SGTAOUTSEC", 1, 1, "5");
+        seen = page.Cell("SGTAOUTSEC", 1, 1);
+    });
+    QCOMPARE(seen, std::string("5"));
+    QCOMPARE(Cell(window.get(), "SGTAOUTSEC", 1, 1), QString("5"));
+    QCOMPARE(changes.count(), 1);
+    // Cleared and written back as it was: no change at all.
+    window->Run([](velkor::Page& page) {
+        page.SetCell("SGTAOUTSEC", 1, 1, "");
+        page.SetCell("SGTAOUTSEC", 1, 1, "5");
+    });
+    QCOMPARE(changes.count(), 1);
+
+    // An error box stands over the cells written before it; a fault keeps them too.
+    QString underTheBox;
+    QTimer::singleShot(0, [&] { underTheBox = Cell(window.get(), "SGTAOUTSEC", 2, 2); });
+    const BoxSeen box = AnswerNextBox([&] {
+        window->Run([](velkor::Page& page) {
+            page.SetCell("SGTAOUTSEC", 2, 2, "7");
+            page.ShowErrorBox("Error", "Campo errato o nullo : Induzione nucleo");
+        });
+    });
+    QVERIFY(box.shown);
+    QCOMPARE(underTheBox, QString("7"));
+    AnswerNextBox([&] {
+        window->Run([](velkor::Page& page) {
+            page.SetCell("SGTAOUTSEC", 3, 3, "8");
+            throw velkor::DivisionByZero();
+        });
+    });
+    QCOMPARE(Cell(window.get(), "SGTAOUTSEC", 3, 3), QString("8"));
 }
 
 QTEST_MAIN(TestWidgetPage)
