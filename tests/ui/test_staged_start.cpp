@@ -98,8 +98,8 @@ TForm1* StartShown() {
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         return window;
-    // The turn after the first paint; a few more only if the platform paints late.
-    for (int turn = 0; turn < 10 && !window->Complete(); ++turn)
+    // The turn after the first paint (with a paint that came late, one more).
+    for (int turn = 0; turn < 2 && !window->Complete(); ++turn)
         QCoreApplication::processEvents();
     return window;
 }
