@@ -184,7 +184,7 @@ void SBCNSSSClick(Page& page) {
         page, {{{"DSS", "Diametro Avvolgimento"}, {"LSS", kLengthName}, {"MESS", kCoreName}}});
     if (!in)
         return;
-    const auto [diameter, length, core] = *in;
+    const double diameter = (*in)[0], length = (*in)[1], core = (*in)[2];
     Finish(page, kCoreName, [&] {
         // N = √(L 10^10 l / ((π D)² µe)).
         const Ext around = Ext(kPi) * diameter;
@@ -201,7 +201,7 @@ void SBCISSClick(Page& page) {
                                           {"NSSS", kTurnsName}}});
     if (!in)
         return;
-    const auto [diameter, length, core, turns] = *in;
+    const double diameter = (*in)[0], length = (*in)[1], core = (*in)[2], turns = (*in)[3];
     Finish(page, kTurnsName, [&] {
         const double henry = Store(TurnArea(diameter, turns) * core / (Ext(kScale) * length));
         ShowInductance(page, "ISS", "CBUISS", henry);
@@ -217,7 +217,7 @@ void SBCDSSClick(Page& page) {
         ReadInputs<3>(page, {{{"NSSS", kTurnsName}, {"LSS", kLengthName}, {"MESS", kCoreName}}});
     if (!in)
         return;
-    const auto [turns, length, core] = *in;
+    const double turns = (*in)[0], length = (*in)[1], core = (*in)[2];
     Finish(page, kCoreName, [&] {
         // D = √(L 10^10 l / ((π N)² µe)), mm.
         const Ext around = Ext(kPi) * turns;
@@ -235,7 +235,7 @@ void SBCLSSClick(Page& page) {
         page, {{{"NSSS", kTurnsName}, {"DSS", "Diametro avvolgimento"}, {"MESS", kCoreName}}});
     if (!in)
         return;
-    const auto [turns, diameter, core] = *in;
+    const double turns = (*in)[0], diameter = (*in)[1], core = (*in)[2];
     Finish(page, kCoreName, [&] {
         // l = (π D N)² µe / (10^10 L), mm.
         const double length = Store(TurnArea(diameter, turns) * core / (Ext(kScale) * *l));
@@ -253,7 +253,7 @@ void SBCMESSClick(Page& page) {
         page, {{{"NSSS", kTurnsName}, {"DSS", "Diametro avvolgimento"}, {"LSS", lastName}}});
     if (!in)
         return;
-    const auto [turns, diameter, length] = *in;
+    const double turns = (*in)[0], diameter = (*in)[1], length = (*in)[2];
     Finish(page, lastName, [&] {
         // µe = 10^10 L l / (π D N)².
         const double core = Store(Ext(kScale) * *l * length / TurnArea(diameter, turns));
