@@ -31,14 +31,6 @@ std::string WithSeparator(const std::string& text, const NumberLocale& locale) {
     return out;
 }
 
-std::size_t CharacterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80)
-            ++count;
-    return count;
-}
-
 // The value in C notation ("1.25e-01") with `precision` digits after the point, exactly
 // rounded and independent of any locale.
 std::string ScientificText(long double value, int precision) {
@@ -129,6 +121,14 @@ std::string FixedText(long double value, int decimals) {
 }
 
 } // namespace
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++count;
+    return count;
+}
 
 std::optional<long double> ReadNumberExtended(std::string_view text, const NumberLocale& locale) {
     std::size_t i = 0;

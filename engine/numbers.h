@@ -54,4 +54,7 @@ std::string FormatGeneral(long double value, const NumberLocale& locale);
 // `width`; longer texts are returned trimmed and uncut.
 std::string PadLeft(std::string_view text, int width);
 
+// Characters of a UTF-8 text: every byte that does not continue a sequence.
+std::size_t CharacterCount(std::string_view text);
+
 } // namespace velkor

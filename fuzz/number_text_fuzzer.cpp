@@ -16,16 +16,8 @@
 
 namespace {
 
+using velkor::CharacterCount;
 using velkor::NumberLocale;
-
-// Characters of a UTF-8 text: every byte that does not continue a sequence.
-std::size_t CharacterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80)
-            ++count;
-    return count;
-}
 
 [[noreturn]] void Fail(const char* what, std::string_view text, double value,
                        const std::string& shown) {
