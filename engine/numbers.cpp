@@ -11,6 +11,13 @@ namespace velkor {
 
 namespace {
 
+// Result patterns first take a value to the 15 significant digits a double holds: that drops
+// the binary error of a product or quotient of typed decimals, so a value whose decimal form
+// is a half (5 V x 0.15 A = 0.75 W) rounds away from zero as a person computes it.
+constexpr int kPatternDigits = 15;
+// The spin field's own display shows what extended precision holds.
+constexpr int kExtendedDigits = 18;
+
 bool StartsWith(std::string_view text, std::size_t at, std::string_view prefix) {
     return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
 }
@@ -69,18 +76,18 @@ long long DecimalMagnitude(const std::string& integer, const std::string& fracti
     return magnitude + (!exponent.empty() && exponent[0] == '-' ? -power : power);
 }
 
-// Fixed notation with `decimals` decimals, after taking the value to 18 significant digits
+// Fixed notation with `decimals` decimals, after taking the value to `significant` digits
 // and rounding halves away from zero on those decimal digits.
-std::string FixedText(long double value, int decimals) {
+std::string FixedText(long double value, int decimals, int significant) {
     if (!std::isfinite(value))
         return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
     // The conversions below never depend on the C library's locale, which a window toolkit
     // may have switched to the user's regional settings.
-    const std::string scientific = ScientificText(value, 17); // [-]d.ddddddddddddddddde[+-]x
+    const std::string scientific = ScientificText(value, significant - 1); // [-]d.ddde[+-]x
     const bool negative = scientific[0] == '-';
     const std::size_t start = negative ? 1 : 0;
     const std::size_t ePos = scientific.find('e');
-    std::string digits; // 18 significant digits
+    std::string digits; // `significant` digits
     for (std::size_t i = start; i < ePos; ++i)
         if (IsDigit(scientific[i]))
             digits += scientific[i];
@@ -236,7 +243,7 @@ std::string FormatPattern(std::string_view pattern, std::initializer_list<long d
             continue;
         }
         const long double value = next != values.end() ? *next++ : 0.0L;
-        std::string number = WithSeparator(FixedText(value, decimals), locale);
+        std::string number = WithSeparator(FixedText(value, decimals, kPatternDigits), locale);
         const std::size_t length = CharacterCount(number);
         if (length < static_cast<std::size_t>(width))
             number.insert(0, width - length, ' ');
@@ -244,6 +251,10 @@ std::string FormatPattern(std::string_view pattern, std::initializer_list<long d
         i = j + 1;
     }
     return out;
+}
+
+std::string FormatFixed(long double value, int decimals, const NumberLocale& locale) {
+    return WithSeparator(FixedText(value, decimals, kExtendedDigits), locale);
 }
 
 std::string FormatGeneral(long double value, const NumberLocale& locale) {

@@ -35,13 +35,17 @@ std::optional<long double> ReadNumberExtended(std::string_view text, const Numbe
 long double SpinValue(std::string_view text, const NumberLocale& locale);
 
 // Formats values with a printf-style pattern of "%w.df" items and literal text, such as
-// "%5.0f" or "%4.0f (%4.1f)". Each value is taken to 18 significant digits and rounded to d
+// "%5.0f" or "%4.0f (%4.1f)". Each value is taken to 15 significant digits and rounded to d
 // decimals with halves away from zero; blanks in front up to w characters, never cut; the
 // regional decimal separator; no thousands separators.
 std::string FormatPattern(std::string_view pattern, std::initializer_list<long double> values,
                           const NumberLocale& locale);
 
 // One value with one "%w.df" pattern.
+// Fixed notation with `decimals` decimals (at least 0) from the value's 18 significant digits,
+// halves away from zero, the regional decimal separator: the spin field's display.
+std::string FormatFixed(long double value, int decimals, const NumberLocale& locale);
+
 inline std::string Format(std::string_view pattern, long double value, const NumberLocale& locale) {
     return FormatPattern(pattern, {value}, locale);
 }

@@ -136,7 +136,7 @@ struct FormatCase {
     const char* text; // '#' decimal separator
 };
 
-TEST_P(NumbersTest, PatternsRoundHalvesAwayFromZeroAfterEighteenDigits) {
+TEST_P(NumbersTest, PatternsRoundHalvesAwayFromZeroAfterFifteenDigits) {
     const FormatCase cases[] = {
         {"%3.2f", 0.125, "0#13"},
         {"%4.0f", 112.5, " 113"},
@@ -146,9 +146,10 @@ TEST_P(NumbersTest, PatternsRoundHalvesAwayFromZeroAfterEighteenDigits) {
         {"%3.2f", -0.125, "-0#13"},
         {"%3.3f", 0, "0#000"},
         {"%3.3f", 50.3292, "50#329"},
-        {"%3.2f", 2.675, "2#67"},  // the double lies below 2.675
-        {"%3.2f", 1.005, "1#00"},  // and below 1.005
-        {"%4.1f", 99.95, "100#0"}, // above 99.95: carries into a new digit
+        {"%3.2f", 2.675, "2#68"},      // the double lies below 2.675, its 15 digits do not
+        {"%3.2f", 1.005, "1#01"},      // nor below 1.005
+        {"%3.2f", 1.00499999, "1#00"}, // a real shortfall is kept
+        {"%4.1f", 99.95, "100#0"},     // above 99.95: carries into a new digit
         {"%3.2f", 9.9999, "10#00"},
         {"%1.0f", 0.5, "1"},
         {"%1.0f", 0.49, "0"},
@@ -158,8 +159,22 @@ TEST_P(NumbersTest, PatternsRoundHalvesAwayFromZeroAfterEighteenDigits) {
         {"%3.0f", 1e20, "100000000000000000000"},
         {"%5.1f", 1451520, "1451520#0"},
         {"%2.4f", 0.054389538518694505, "0#0544"},
-        // 0.125 less 10^-19: its 18-digit form ends in ...999|9 and rounds to 0.125 first.
+        // 0.125 less 10^-19: its 15-digit form is 0.125 exactly.
         {"%3.2f", 0.125L - 1e-19L, "0#13"},
+        // Products and quotients of typed decimals that land on a half, in double and in
+        // extended precision: each rounds away from zero as a person computes it.
+        {"%1.1f", 5 * 0.15, "0#8"},
+        {"%1.1f", 5 * 0.15L, "0#8"},
+        {"%3.3f", 212.5 * 212.5 * 10000 / 1e6, "451#563"},
+        {"%3.3f", 212.5L * 212.5L * 10000 / 1e6L, "451#563"},
+        {"%3.2f", 0.125 * 1, "0#13"},
+        {"%1.1f", 2.5 * 0.5, "1#3"},
+        {"%1.1f", 2.5L * 0.5L, "1#3"},
+        {"%3.1f", 41 / 4.0, "10#3"},
+        {"%3.2f", 0.1 + 0.015, "0#12"}, // 0.115
+        {"%2.1f", -0.15 * 5, "-0#8"},
+        {"%3.2f", 3 * 0.335, "1#01"}, // 1.005
+        {"%3.1f", 1.45 / 1, "1#5"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Format(c.pattern, c.value, locale()), L(c.text))

@@ -12,10 +12,6 @@ constexpr int kMaxDecimals = 14;           // decimals of the free layout
 constexpr int kSignificantDigits = 15;     // never more digits shown than a double holds
 constexpr long double kFixedLimit = 1e18L; // from here on the layout carries an exponent
 
-std::string FixedPattern(int decimals) {
-    return "%0." + std::to_string(decimals) + "f";
-}
-
 // Digits before the decimal separator (the minus sign and any grouping not counted).
 int IntegerDigits(const QString& text, QChar decimal) {
     int count = 0;
@@ -29,8 +25,7 @@ int IntegerDigits(const QString& text, QChar decimal) {
 }
 
 QString Fixed(long double value, int decimals, const velkor::NumberLocale& separators) {
-    return QString::fromStdString(
-        velkor::Format(FixedPattern(std::max(decimals, 0)), value, separators));
+    return QString::fromStdString(velkor::FormatFixed(value, std::max(decimals, 0), separators));
 }
 
 QChar FirstChar(const std::string& text, char fallback) {

@@ -65,6 +65,7 @@ private slots:
     void singleLayerTurns();
     void singleLayerUnreadableWireWritesPart();
     void closedCoreTurnsAndInductance();
+    void closedCoreHalfRoundsAwayFromZero();
     void squareBobbinFit();
     void roundAlarmStaysAcrossSwitch();
     void screenshots();
@@ -202,6 +203,18 @@ void TestInductorPage::singleLayerUnreadableWireWritesPart() {
     QCOMPARE(Text(root, "EDLUNGRAME"), Local("4,472"));
     QCOMPARE(Text(root, "Label66"), QString("ohm"));
     QCOMPARE(Text(root, "EDRESRAME"), QString());
+}
+
+// 212,5 turns on 10000 nH: exactly 451,5625 mH, a half at the third decimal, which rounds
+// up as a person rounds it although the binary value lies a hair below.
+void TestInductorPage::closedCoreHalfRoundsAwayFromZero() {
+    Window window;
+    QWidget* root = window.get();
+    TypeInto(root, "ALNUC", "10000");
+    TypeInto(root, "NSNUC", Local("212,5"));
+    Click(root, "SBCINUC");
+    QCOMPARE(Text(root, "INUC"), Local("451,563"));
+    QCOMPARE(Unit(root, "CBUINUC"), QString("mH"));
 }
 
 void TestInductorPage::closedCoreTurnsAndInductance() {

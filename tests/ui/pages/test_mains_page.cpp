@@ -1,8 +1,8 @@
 // The mains transformer page through the real window: the secondaries grid typed with real
 // key events, "Calcola", the bobbin controls and "f(AN)".
-#include "shared/mains_worked_example.h"
 #include "main_window.h"
 #include "report_commands.h"
+#include "shared/mains_worked_example.h"
 #include "support_window.h"
 
 #include <QAbstractButton>
@@ -50,6 +50,7 @@ private slots:
     void oversizeLamination();
     void alarmMarks();
     void livePowerWhileTyping();
+    void halfPowerRoundsAwayFromZero();
     void typingStartsTheEditor();
     void powerFromTheGrossSection();
     void missingBobbin();
@@ -188,6 +189,15 @@ void TestMainsPage::alarmMarks() {
     TypeInto(window.get(), "TACX", "400");
     QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
     QVERIFY(Background(window.get(), "RAPIMPAC") != QColor(255, 0, 0));
+}
+
+// 5 V at 0,15 A is exactly 0,75 W: the power column shows "0,8", as a person rounds it.
+void TestMainsPage::halfPowerRoundsAwayFromZero() {
+    Window window;
+    Enter(window.get(), 0, 1, "5");
+    Enter(window.get(), 1, 1, Local("0,15"));
+    QCOMPARE(Cell(window.get(), "SGTAINSEC", 2, 1), Local("0,8"));
+    QCOMPARE(Text(window.get(), "TAPTOT"), Local(" 0,8"));
 }
 
 void TestMainsPage::livePowerWhileTyping() {
