@@ -5,6 +5,7 @@
 #include "faults.h"
 #include "ferrite.h"
 #include "field_table.h"
+#include "looks.h"
 #include "mains_secondaries.h"
 #include "manual_loader.h"
 #include "picture.h"
@@ -37,7 +38,7 @@ namespace {
 
 constexpr int kClientWidth = 692;  // px
 constexpr int kClientHeight = 526; // px
-constexpr QColor kNavy(0, 0, 128);
+constexpr velkor::Colour kNavy = velkor::Colour::Rgb(0, 0, 128);
 constexpr const char* kPrintHint = "Stampa un report relativo alla pagina visualizzata.";
 
 struct PageSpec {
@@ -151,10 +152,8 @@ TForm1::TForm1(QWidget* parent, Start start)
                          : QStringList{QStringLiteral("Liberation Sans")});
     font.setPointSize(8);
     setFont(font);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, kNavy);
-    palette.setColor(QPalette::ButtonText, kNavy);
-    setPalette(palette);
+    velkor::ui::SetForeground(this, QPalette::WindowText, kNavy);
+    velkor::ui::SetForeground(this, QPalette::ButtonText, kNavy);
 
     BuildFrame();
     BuildBottomBar();
@@ -197,6 +196,15 @@ TForm1::~TForm1() {
     pageControl2_ = nullptr;
 }
 
+bool TForm1::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // A new application palette (the desktop switched theme): once the controls have taken it,
+    // every look is shown again in it.
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        velkor::ui::RefreshLooks(this);
+    return handled;
+}
+
 velkor::Page& TForm1::Fields() {
     return *page_;
 }
@@ -215,14 +223,12 @@ void TForm1::BuildFrame() {
     bold.setBold(true);
     pageControl1_->tabBar()->setFont(bold);
 
-    // Labels and fields inside the pages use the normal window-text colour.
-    QPalette pagePalette = palette();
-    pagePalette.setColor(QPalette::WindowText, velkor::ui::ToQColor(velkor::kSystemWindowText));
     // Every tab is there from the start; only the first page's controls are built now.
     for (const PageSpec& entry : kPages) {
         auto* page = new QWidget;
         page->setObjectName(entry.name);
-        page->setPalette(pagePalette);
+        // Labels and fields inside the pages use the normal window-text colour.
+        velkor::ui::SetForeground(page, QPalette::WindowText, velkor::kSystemWindowText);
         pageControl1_->addTab(page, entry.caption);
     }
     kPages[0].build(pageControl1_->widget(0));

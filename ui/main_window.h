@@ -48,6 +48,9 @@ public:
     void CBHINTSClick();
     void SBEXITClick();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void BuildFrame();
     void BuildPages();

@@ -1,6 +1,6 @@
 #include "widget_page.h"
 
-#include "field_table.h"
+#include "looks.h"
 #include "regional.h"
 
 #include <QAbstractButton>
@@ -17,14 +17,6 @@ namespace {
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    if (widget->palette().color(role) == colour)
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
 }
 
 // Whether the list's text was typed rather than picked: a property the window's lists keep.
@@ -122,16 +114,15 @@ bool WidgetPage::Checked(std::string_view name) const {
     return button && button->isChecked();
 }
 
+// Looks are kept as the colours they stand for and shown in the palette in force (looks.h).
 void WidgetPage::SetBackground(std::string_view name, Colour colour) {
     if (QWidget* widget = Find(name))
-        SetPaletteColour(widget, QPalette::Base, ToQColor(colour));
+        SetFieldBackground(widget, colour);
 }
 
 void WidgetPage::SetTextColour(std::string_view name, Colour colour) {
-    if (QWidget* widget = Find(name)) {
-        SetPaletteColour(widget, QPalette::Text, ToQColor(colour));
-        SetPaletteColour(widget, QPalette::WindowText, ToQColor(colour));
-    }
+    if (QWidget* widget = Find(name))
+        SetFieldText(widget, colour);
 }
 
 void WidgetPage::SetBold(std::string_view name, bool bold) {

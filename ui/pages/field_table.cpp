@@ -1,6 +1,7 @@
 #include "field_table.h"
 
 #include "group_box.h"
+#include "looks.h"
 #include "picture.h"
 #include "regional.h"
 #include "superspin.h"
@@ -23,9 +24,6 @@ namespace velkor::ui {
 
 namespace {
 
-// The light grey-blue that reads as the system's "inactive caption text" tint of results.
-constexpr QColor kInactiveCaptionText(216, 228, 248);
-
 QString Utf8(const char* text) {
     return QString::fromUtf8(text);
 }
@@ -45,12 +43,6 @@ QLineEdit* MakeEdit(const char* text, QWidget* parent) {
     if (*text != '\0')
         edit->setText(Utf8(text));
     return edit;
-}
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
 }
 
 // The button pictures of a window, each drawn once and shared by all its buttons: kept by an
@@ -124,18 +116,16 @@ QTableWidget* MakeGrid(QWidget* parent, const Item& item) {
     grid->verticalHeader()->setMinimumSectionSize(8);
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->horizontalHeader()->setDefaultSectionSize(columnWidth);
-    const QColor headerColour = QApplication::palette().color(QPalette::Button);
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             auto* cell = new QTableWidgetItem();
-            if (row == 0) {
-                // The fixed header row: not editable, in the button colour.
+            if (row == 0) // the fixed header row: not editable
                 cell->setFlags(Qt::ItemIsEnabled);
-                cell->setBackground(headerColour);
-            }
             grid->setItem(row, column, cell);
         }
     }
+    // The header row in the button colour.
+    MarkHeaderRow(grid);
     return grid;
 }
 
@@ -216,22 +206,7 @@ QString UnitName(const char* field) {
 } // namespace
 
 QColor ToQColor(Colour colour) {
-    const QPalette palette = QApplication::palette();
-    switch (colour.role) {
-    case Colour::Role::Rgb:
-        return QColor(colour.r, colour.g, colour.b);
-    case Colour::Role::Window:
-        return palette.color(QPalette::Base);
-    case Colour::Role::WindowText:
-        return palette.color(QPalette::Text);
-    case Colour::Role::InactiveCaptionText:
-        return kInactiveCaptionText;
-    case Colour::Role::InfoBackground:
-        return palette.color(QPalette::ToolTipBase);
-    case Colour::Role::ButtonFace:
-        return palette.color(QPalette::Button);
-    }
-    return {};
+    return NamedColour(colour, QApplication::palette());
 }
 
 QWidget* FindContainer(QWidget* root, const char* name) {
@@ -272,7 +247,7 @@ void BuildFields(QWidget* root, std::span<const Field> fields, Colour resultTint
             auto* edit = MakeEdit(field.text, parent);
             if (field.kind == Kind::Result) {
                 edit->setReadOnly(true);
-                SetBackground(edit, ToQColor(resultTint));
+                SetFieldBackground(edit, resultTint);
             }
             widget = edit;
         }
@@ -295,7 +270,7 @@ void BuildFields(QWidget* root, std::span<const Field> fields, Colour resultTint
 void ApplyTints(QWidget* root, std::span<const Tint> tints) {
     for (const Tint& tint : tints)
         if (auto* widget = root->findChild<QWidget*>(QLatin1String(tint.name)))
-            SetBackground(widget, ToQColor(tint.colour));
+            SetFieldBackground(widget, tint.colour);
 }
 
 void ChainTabOrder(QWidget* root, std::initializer_list<const char*> names) {

@@ -1,10 +1,9 @@
 // Page 1, " Trasformatori ferrite ": the spin fields of the design data, the core data with the
 // winding picture, and the results of the primary and the secondary.
 #include "field_table.h"
-#include "group_box.h"
+#include "looks.h"
 
 #include <QLabel>
-#include <QPalette>
 
 namespace velkor::ui {
 
@@ -127,8 +126,8 @@ constexpr Tint kTints[] = {
 // Group captions: navy bold, the primary and secondary sub-groups green; the controls inside
 // keep the regular weight and the window-text colour.
 void StyleCaption(QWidget* page, const char* name, Colour colour) {
-    if (auto* group = page->findChild<GroupBox*>(QLatin1String(name)))
-        group->SetTitleLook(true, ToQColor(colour));
+    if (auto* group = page->findChild<QWidget*>(QLatin1String(name)))
+        SetCaptionColour(group, colour);
 }
 
 } // namespace

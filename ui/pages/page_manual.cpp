@@ -1,5 +1,6 @@
 // Page 3, "Documentazione": the manual in one read-only rich-text view.
 #include "field_table.h"
+#include "looks.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>
@@ -33,6 +34,9 @@ void BuildManualPage(QWidget* page) {
     view->setReadOnly(true);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->setTabChangesFocus(false);
+    // The manual carries its own text colours (navy, red, green, grey, black): it is shown on
+    // white paper on every palette.
+    SetPaper(view);
     view->setPlainText("File VELKOR_DOC.RTF non trovato.");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,0 +1,456 @@
+// Every text of the window readable under the default light palette and under a dark Fusion
+// palette: each page and sub-page is drawn after the worked examples and after designs that
+// raise the alarm looks, and every visible control that shows text is measured on its picture,
+// its dominant colour against its pixel of highest contrast to it (WCAG 2.1 contrast ratio).
+// Also: the window following a palette change, looks named in the light palette kept exactly,
+// and the hints readable. With VELKOR_SCREENSHOTS set, writes a picture of every page in each
+// palette.
+#include "looks.h"
+#include "main_window.h"
+#include "support_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QToolTip>
+
+using namespace window_testing;
+using velkor::ui::ContrastRatio;
+
+namespace {
+
+constexpr double kNormalText = 4.5; // WCAG AA, normal text
+constexpr double kAlarmText = 3.0;  // the alarm red with white bold text, at best 4.0
+const QColor kRed(255, 0, 0);
+const QColor kWhite(255, 255, 255);
+
+// A dark Fusion palette as desktops set it: dark grey window and fields, white text.
+QPalette DarkFusion(const QColor& tipBase = QColor(53, 53, 53), const QColor& tipText = kWhite) {
+    QPalette dark;
+    const QColor window(53, 53, 53), base(42, 42, 42), grey(127, 127, 127);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, kWhite);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
+    dark.setColor(QPalette::ToolTipBase, tipBase);
+    dark.setColor(QPalette::ToolTipText, tipText);
+    dark.setColor(QPalette::Text, kWhite);
+    dark.setColor(QPalette::PlaceholderText, grey);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, kWhite);
+    dark.setColor(QPalette::BrightText, kRed);
+    dark.setColor(QPalette::Link, QColor(42, 130, 218));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, QColor(35, 35, 35));
+    dark.setColor(QPalette::Light, QColor(90, 90, 90));
+    dark.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    dark.setColor(QPalette::Mid, QColor(44, 44, 44));
+    dark.setColor(QPalette::Dark, QColor(35, 35, 35));
+    dark.setColor(QPalette::Shadow, QColor(20, 20, 20));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, grey);
+    return dark;
+}
+
+// What a picture shows: its most frequent colour, and its pixel of highest contrast to it.
+struct Reading {
+    QColor background;
+    QColor text;
+    double contrast = 1;
+};
+
+Reading Read(const QImage& picture) {
+    QHash<QRgb, int> counts;
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    Reading reading;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            reading.background = QColor(it.key());
+        }
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const double contrast = ContrastRatio(QColor(it.key()), reading.background);
+        if (contrast > reading.contrast) {
+            reading.contrast = contrast;
+            reading.text = QColor(it.key());
+        }
+    }
+    return reading;
+}
+
+// One control's text area, and the name to report it under.
+struct TextArea {
+    QWidget* widget;
+    QRect area; // in the widget
+    QString name;
+};
+
+QString NameOf(const QWidget* widget) {
+    if (!widget->objectName().isEmpty())
+        return widget->objectName();
+    const QWidget* named = widget->parentWidget();
+    while (named && named->objectName().isEmpty())
+        named = named->parentWidget();
+    return QStringLiteral("%1 in %2")
+        .arg(widget->metaObject()->className(), named ? named->objectName() : QString());
+}
+
+// The areas where the visible controls inside `root` show text: the inside of fields and
+// lists, labels, the captions of buttons, groups and tabs, grid cells, the manual's page.
+QList<TextArea> TextAreas(QWidget* root) {
+    QList<TextArea> areas;
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        const QString name = NameOf(widget);
+        const QRect inside = widget->rect().adjusted(3, 3, -3, -3);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            if (!edit->text().trimmed().isEmpty())
+                areas.append({widget, edit->hasFrame() ? inside : widget->rect(), name});
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            if (!list->isEditable() && !list->currentText().isEmpty())
+                areas.append({widget, inside, name});
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (!label->text().trimmed().isEmpty())
+                areas.append({widget, widget->rect(), name});
+        } else if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget)) {
+            // The caption beside the indicator.
+            QStyleOptionButton option;
+            option.initFrom(widget);
+            const auto element = qobject_cast<QRadioButton*>(widget)
+                                     ? QStyle::SE_RadioButtonContents
+                                     : QStyle::SE_CheckBoxContents;
+            areas.append({widget, widget->style()->subElementRect(element, &option, widget), name});
+        } else if (auto* button = qobject_cast<QToolButton*>(widget)) {
+            if (!button->text().isEmpty() && button->toolButtonStyle() != Qt::ToolButtonIconOnly) {
+                // Beside the picture, if any.
+                const int left = button->icon().isNull() ? 3 : button->iconSize().width() + 6;
+                areas.append({widget, widget->rect().adjusted(left, 3, -3, -3), name});
+            }
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            QFont bold = group->font();
+            bold.setBold(true);
+            areas.append({widget, QRect(0, 0, group->width(), QFontMetrics(bold).height()), name});
+        } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                areas.append({widget, tabs->tabRect(i).adjusted(3, 3, -3, -3),
+                              name + " tab " + QString::number(i)});
+        } else if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
+            for (int row = 0; row < grid->rowCount(); ++row)
+                for (int column = 0; column < grid->columnCount(); ++column)
+                    if (const QTableWidgetItem* cell = grid->item(row, column);
+                        cell && !cell->text().trimmed().isEmpty())
+                        areas.append({grid->viewport(),
+                                      grid->visualItemRect(cell).adjusted(1, 1, -1, -1),
+                                      QStringLiteral("%1 %2,%3").arg(name).arg(column).arg(row)});
+        } else if (auto* view = qobject_cast<QTextEdit*>(widget)) {
+            const QRect page = view->viewport()->rect();
+            areas.append({view->viewport(), page.adjusted(0, 0, 0, -page.height() / 2), name});
+        }
+    }
+    return areas;
+}
+
+// Every text area of the window (as now shown) below its contrast: one line each.
+QStringList Unreadable(QWidget* window, const QString& where) {
+    QStringList faults;
+    for (const TextArea& text : TextAreas(window)) {
+        const QRect area = text.area & text.widget->rect(); // grid cells may lie scrolled away
+        if (area.width() < 2 || area.height() < 2)
+            continue;
+        const Reading reading = Read(text.widget->grab(area).toImage());
+        const double needed = reading.background == kRed ? kAlarmText : kNormalText;
+        if (reading.contrast < needed)
+            faults << QStringLiteral("%1 %2: %3 (%4 on %5)")
+                          .arg(where, text.name)
+                          .arg(reading.contrast, 0, 'f', 2)
+                          .arg(reading.text.name(), reading.background.name());
+    }
+    return faults;
+}
+
+// The pages and sub-pages of the window: page index, sub-page index, name.
+struct Shown {
+    int page;
+    int subPage;
+    const char* name;
+};
+constexpr Shown kShown[] = {
+    {0, 0, "inductors_single_layer"},
+    {0, 1, "inductors_closed_core"},
+    {1, 0, "ferrite"},
+    {2, 0, "mains"},
+    {3, 0, "manual"},
+};
+
+// Every page in turn: `look` called with the window showing it, and its name.
+void ForEachPage(QWidget* window, const std::function<void(const QString&)>& look) {
+    auto* pages = Control<QTabWidget>(window, "PageControl1");
+    auto* subPages = Control<QTabWidget>(window, "PageControl2");
+    for (const Shown& shown : kShown) {
+        pages->setCurrentIndex(shown.page);
+        subPages->setCurrentIndex(shown.subPage);
+        QApplication::processEvents();
+        look(QString::fromLatin1(shown.name));
+    }
+}
+
+void TypeSecondary(QWidget* root, const char* volts, const char* amps) {
+    TypeIntoCell(root, "SGTAINSEC", 0, 1, volts);
+    TypeIntoCell(root, "SGTAINSEC", 1, 1, amps);
+}
+
+void TypeBobbin(QWidget* root, const char* side) {
+    TypeInto(root, "EDDIAM", Local("0,5"));
+    for (const auto& [name, text] : {std::pair{"NSNUC", "100"},
+                                     {"D1NUC", "10"},
+                                     {"D2NUC", "10"},
+                                     {"D3NUC", "20"},
+                                     {"D4NUC", side},
+                                     {"D5NUC", "20"}})
+        TypeInto(root, name, text);
+}
+
+// The worked examples of every page: the resonance and the single-layer coil, a bobbin that
+// fits, the default ferrite design, the mains transformer of one 12 V, 2 A secondary.
+void RunWorkedExamples(QWidget* root) {
+    TypeInto(root, "IFREQ", "100");
+    TypeInto(root, "ICAP", "10");
+    Click(root, "SBCIR");
+    Click(root, "SBCXC");
+    Click(root, "SBCXL");
+    Click(root, "SBPASSAIR");
+    TypeInto(root, "DSS", "10");
+    TypeInto(root, "LSS", "20");
+    AnswerAllBoxes([&] { Click(root, "SBCNSSS"); });
+    TypeBobbin(root, "13");
+    AnswerAllBoxes([&] { Click(root, "SBALTRONUC"); });
+    AnswerAllBoxes([&] { Click(root, "SBCALC"); });
+    TypeSecondary(root, "12", "2");
+    AnswerAllBoxes([&] { Click(root, "SBTACALC"); });
+    QCOMPARE(Text(root, "RAPIMPAC"), Local("0,26"));
+}
+
+// Designs that raise the alarm looks: an overflowing bobbin, a core window too small for the
+// ferrite design, an oversize lamination with an overfull typed bobbin.
+void RunAlarms(QWidget* root) {
+    TypeBobbin(root, "12");
+    AnswerAllBoxes([&] { Click(root, "SBALTRONUC"); });
+    TypeInto(root, "AC", "10");
+    AnswerAllBoxes([&] { Click(root, "SBCALC"); });
+    TypeSecondary(root, "100", "20");
+    Click(root, "CBAUTOCART");
+    TypeInto(root, "TACA", Local("83,5"));
+    TypeInto(root, "TACC", "119");
+    TypeInto(root, "TACX", "90");
+    AnswerAllBoxes([&] { Click(root, "SBTACALC"); });
+    for (const char* name : {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC"})
+        QVERIFY2(Background(root, name) == kRed, name);
+}
+
+// The scenarios of the test rows, by name.
+void RunScenario(const QString& name, QWidget* root) {
+    if (name == QLatin1String("alarms"))
+        RunAlarms(root);
+    else
+        RunWorkedExamples(root);
+}
+
+// Runs the test window in `start`, a scenario, then switches to `then` (when valid).
+class PaletteFixture {
+public:
+    explicit PaletteFixture(const QPalette& start) { QApplication::setPalette(start); }
+    ~PaletteFixture() { QApplication::setPalette(initial_); }
+    PaletteFixture(const PaletteFixture&) = delete;
+    PaletteFixture& operator=(const PaletteFixture&) = delete;
+
+private:
+    QPalette initial_ = QApplication::palette();
+};
+
+// The window opened with the manual in place, as a user starts the program.
+std::unique_ptr<Window> OpenWindow() {
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(VELKOR_SOURCE_DIR "/resources");
+    auto window = std::make_unique<Window>();
+    QDir::setCurrent(previous);
+    return window;
+}
+
+} // namespace
+
+class TestPalettes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void contrastRatio_data();
+    void contrastRatio();
+    void everyTextReadable_data();
+    void everyTextReadable();
+    void lightLooksKeptAfterDark();
+    void hintsReadable_data();
+    void hintsReadable();
+
+private:
+    QPalette light_;
+};
+
+void TestPalettes::initTestCase() {
+    light_ = QApplication::palette();
+    QVERIFY(!velkor::ui::IsDark(light_));
+    QVERIFY(velkor::ui::IsDark(DarkFusion()));
+}
+
+void TestPalettes::contrastRatio_data() {
+    QTest::addColumn<QColor>("first");
+    QTest::addColumn<QColor>("second");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white") << QColor(Qt::black) << kWhite << 21.0;
+    QTest::newRow("same colour") << QColor(118, 118, 118) << QColor(118, 118, 118) << 1.0;
+    QTest::newRow("white on alarm red") << kWhite << kRed << 3.998;
+    QTest::newRow("black on alarm red") << QColor(Qt::black) << kRed << 5.252;
+    QTest::newRow("AA grey on white") << QColor(118, 118, 118) << kWhite << 4.542;
+}
+
+void TestPalettes::contrastRatio() {
+    QFETCH(QColor, first);
+    QFETCH(QColor, second);
+    QFETCH(double, ratio);
+    QVERIFY2(qAbs(ContrastRatio(first, second) - ratio) < 0.005,
+             qPrintable(QString::number(ContrastRatio(first, second))));
+    QCOMPARE(ContrastRatio(second, first), ContrastRatio(first, second));
+}
+
+void TestPalettes::everyTextReadable_data() {
+    QTest::addColumn<QPalette>("start");
+    QTest::addColumn<QPalette>("then"); // switched to after the scenario; start again if equal
+    QTest::addColumn<QString>("scenario");
+    const QPalette dark = DarkFusion();
+    const QString worked = QStringLiteral("worked examples");
+    const QString alarms = QStringLiteral("alarms");
+    QTest::newRow("light, worked examples") << light_ << light_ << worked;
+    QTest::newRow("light, alarms") << light_ << light_ << alarms;
+    QTest::newRow("dark, worked examples") << dark << dark << worked;
+    QTest::newRow("dark, alarms") << dark << dark << alarms;
+    QTest::newRow("light to dark, worked examples") << light_ << dark << worked;
+    QTest::newRow("light to dark, alarms") << light_ << dark << alarms;
+    QTest::newRow("dark to light, alarms") << dark << light_ << alarms;
+}
+
+void TestPalettes::everyTextReadable() {
+    QFETCH(QPalette, start);
+    QFETCH(QPalette, then);
+    QFETCH(QString, scenario);
+    PaletteFixture palette(start);
+    const auto window = OpenWindow();
+    RunScenario(scenario, window->get());
+    if (QTest::currentTestFailed())
+        return;
+    QApplication::setPalette(then);
+    QApplication::processEvents();
+
+    const QString row = QString::fromUtf8(QTest::currentDataTag());
+    const QString folder = qEnvironmentVariable("VELKOR_SCREENSHOTS");
+    QStringList faults;
+    ForEachPage(window->get(), [&](const QString& page) {
+        faults << Unreadable(window->get(), page);
+        if (!folder.isEmpty())
+            QVERIFY(window->get()->grab().save(
+                QStringLiteral("%1/palette_%2_%3.png")
+                    .arg(folder, QString(row).replace(", ", "_").replace(' ', '_'), page)));
+    });
+    faults.removeDuplicates();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void TestPalettes::lightLooksKeptAfterDark() {
+    // Looks set under the light palette, through a dark one and back, are the named colours
+    // again: the tints, the alarm, the window-text colours and the navy and green captions.
+    PaletteFixture palette(light_);
+    const auto window = OpenWindow();
+    QWidget* root = window->get();
+    RunAlarms(root);
+    const auto looks = [&] {
+        QStringList seen;
+        for (const char* name : {"AEAC", "BMAXEFF", "TALC", "RAPIMPAC", "TAPERTOT", "TADT", "TASVS",
+                                 "D4NUC", "D1NUC", "TANSP", "Edit1", "VPMIN"})
+            seen << QStringLiteral("%1 %2 %3 %4")
+                        .arg(name, Background(root, name).name(), TextColour(root, name).name())
+                        .arg(Bold(root, name));
+        for (const char* name : {"GroupBox1", "GroupBox4", "LabelVPMIN"})
+            seen << name +
+                        Control<QWidget>(root, name)->palette().color(QPalette::WindowText).name();
+        seen << root->palette().color(QPalette::WindowText).name();
+        seen << Control<QTableWidget>(root, "SGTAINSEC")->item(0, 0)->background().color().name();
+        return seen;
+    };
+    const QStringList before = looks();
+    QApplication::setPalette(DarkFusion());
+    QApplication::processEvents();
+    QVERIFY(Background(root, "BMAXEFF") != QColor(214, 252, 254));
+    QCOMPARE(Background(root, "AEAC"), kRed);
+    QCOMPARE(TextColour(root, "AEAC"), kWhite);
+    QVERIFY(Bold(root, "AEAC"));
+    QCOMPARE(Background(root, "TALC"), kRed);
+    QCOMPARE(TextColour(root, "TALC"), kWhite);
+    QApplication::setPalette(light_);
+    QApplication::processEvents();
+    QCOMPARE(looks(), before);
+    QCOMPARE(Background(root, "BMAXEFF"), QColor(214, 252, 254));
+    QCOMPARE(Background(root, "TADT"), QColor(255, 176, 176));
+    QCOMPARE(Background(root, "TASVS"), QColor(216, 228, 248));
+}
+
+void TestPalettes::hintsReadable_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << light_;
+    QTest::newRow("dark") << DarkFusion();
+    // A common dark palette whose hints are white on white.
+    QTest::newRow("dark, white hints") << DarkFusion(kWhite, kWhite);
+}
+
+void TestPalettes::hintsReadable() {
+    QFETCH(QPalette, palette);
+    PaletteFixture fixture(light_);
+    const auto window = OpenWindow();
+    QApplication::setPalette(palette);
+    QApplication::processEvents();
+    QWidget* field = FindControl(window->get(), "EDDIAM");
+    QToolTip::showText(field->mapToGlobal(QPoint(4, 4)), field->toolTip(), field);
+    QWidget* tip = nullptr;
+    QTRY_VERIFY((tip = [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->inherits("QTipLabel") && top->isVisible())
+                return top;
+        return static_cast<QWidget*>(nullptr);
+    }()));
+    const Reading reading = Read(tip->grab(tip->rect().adjusted(2, 2, -2, -2)).toImage());
+    QToolTip::hideText();
+    QVERIFY2(reading.contrast >= kNormalText,
+             qPrintable(QStringLiteral("%1 on %2: %3")
+                            .arg(reading.text.name(), reading.background.name())
+                            .arg(reading.contrast)));
+}
+
+QTEST_MAIN(TestPalettes)
+#include "test_palettes.moc"
