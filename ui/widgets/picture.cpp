@@ -130,6 +130,13 @@ void Picture::paintEvent(QPaintEvent*) {
     size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
     const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(),
                         size.height());
+    // The drawings are made for paper (black strokes, navy marks): on a dark desktop they are
+    // shown on a white card a little larger than the drawing.
+    if (palette().color(QPalette::Window).lightness() < 128) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawRoundedRect(target.adjusted(-3, -3, 3, 3) & QRectF(rect()), 3, 3);
+    }
     renderer.render(&painter, target);
 }
 

@@ -1,5 +1,5 @@
 // A picture of the window: an SVG from the program's resources drawn to the widget's size,
-// crisp at any scale. A missing file draws nothing.
+// crisp at any scale, on a white card when the palette is dark. A missing file draws nothing.
 #pragma once
 
 #include <QIcon>

@@ -102,6 +102,8 @@ private slots:
     void DisabledLook();
     void GroupFrameAsFusion();
     void GroupTitleLook();
+    void DrawingOnPaper_data();
+    void DrawingOnPaper();
 };
 
 void TestPictures::IconSizes_data() {
@@ -187,6 +189,33 @@ void TestPictures::GroupTitleLook() {
     QVERIFY(!HasColour(styled, QRect(16, 44, 50, 12), navy, 40)); // the label inside
     const QImage plain = GroupPicture(new GroupBox(" Primario "));
     QVERIFY(!HasColour(plain, title, navy, 40));
+}
+
+void TestPictures::DrawingOnPaper_data() {
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<bool>("card");
+    QTest::newRow("light") << QColor(239, 239, 239) << false;
+    QTest::newRow("dark") << QColor(53, 53, 53) << true;
+}
+
+void TestPictures::DrawingOnPaper() {
+    // The drawings carry black strokes: on a dark window they stand on a white card.
+    QFETCH(QColor, window);
+    QFETCH(bool, card);
+    velkor::ui::Picture picture("image2_transformers.svg");
+    QPalette palette = picture.palette();
+    palette.setColor(QPalette::Window, window);
+    picture.setPalette(palette);
+    picture.setAutoFillBackground(true);
+    picture.resize(88, 105);
+    const QImage drawn = picture.grab().toImage();
+    int white = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            white += drawn.pixelColor(x, y) == QColor(Qt::white);
+    // The card covers most of the picture; the light window shows the drawing's own strokes only.
+    const int area = drawn.width() * drawn.height();
+    QVERIFY2(card ? white > area / 2 : white == 0, qPrintable(QString::number(white)));
 }
 
 QTEST_MAIN(TestPictures)
