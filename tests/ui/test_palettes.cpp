@@ -233,15 +233,7 @@ void TypeBobbin(QWidget* root, const char* side) {
 // The worked examples of every page: the resonance and the single-layer coil, a bobbin that
 // fits, the default ferrite design, the mains transformer of one 12 V, 2 A secondary.
 void RunWorkedExamples(QWidget* root) {
-    TypeInto(root, "IFREQ", "100");
-    TypeInto(root, "ICAP", "10");
-    Click(root, "SBCIR");
-    Click(root, "SBCXC");
-    Click(root, "SBCXL");
-    Click(root, "SBPASSAIR");
-    TypeInto(root, "DSS", "10");
-    TypeInto(root, "LSS", "20");
-    AnswerAllBoxes([&] { Click(root, "SBCNSSS"); });
+    RunResonanceAndCoil(root);
     TypeBobbin(root, "13");
     AnswerAllBoxes([&] { Click(root, "SBALTRONUC"); });
     AnswerAllBoxes([&] { Click(root, "SBCALC"); });

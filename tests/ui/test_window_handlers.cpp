@@ -109,15 +109,7 @@ QStringList Clipped(QWidget* root) {
 // 400 V with a 5 kV secondary, a mains transformer of 2000 VA (one secondary of 100 V, 20 A)
 // and the same with a second secondary of 12 V, 2 A.
 void FillWithLargeDesigns(QWidget* root, const std::function<void(const QString&)>& look) {
-    TypeInto(root, "IFREQ", "100");
-    TypeInto(root, "ICAP", "10");
-    Click(root, "SBCIR");
-    Click(root, "SBCXC");
-    Click(root, "SBCXL");
-    Click(root, "SBPASSAIR");
-    TypeInto(root, "DSS", "10");
-    TypeInto(root, "LSS", "20");
-    Click(root, "SBCNSSS");
+    RunResonanceAndCoil(root);
     TypeInto(root, "ALNUC", "250");
     Click(root, "SBCNSNUC");
     for (const char* name : {"D1NUC", "D2NUC", "D3NUC", "D4NUC", "D5NUC"})

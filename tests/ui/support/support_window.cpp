@@ -242,4 +242,16 @@ void TypeIntoCell(QWidget* root, const QString& grid, int column, int row, const
     }
 }
 
+void RunResonanceAndCoil(QWidget* root) {
+    TypeInto(root, "IFREQ", "100");
+    TypeInto(root, "ICAP", "10");
+    Click(root, "SBCIR");
+    Click(root, "SBCXC");
+    Click(root, "SBCXL");
+    Click(root, "SBPASSAIR");
+    TypeInto(root, "DSS", "10");
+    TypeInto(root, "LSS", "20");
+    AnswerAllBoxes([&] { Click(root, "SBCNSSS"); });
+}
+
 } // namespace window_testing

@@ -93,4 +93,8 @@ QString Cell(QWidget* root, const QString& grid, int column, int row);
 // commits it with Enter.
 void TypeIntoCell(QWidget* root, const QString& grid, int column, int row, const QString& text);
 
+// The inductor page's first worked example: resonance at 100 kHz with 10 nF (frequency,
+// reactances, inductance passed on) and the single-layer coil of 10 mm by 20 mm.
+void RunResonanceAndCoil(QWidget* root);
+
 } // namespace window_testing
