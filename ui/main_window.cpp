@@ -385,7 +385,7 @@ void TForm1::Run(const std::function<void(velkor::Page&)>& handler) {
 }
 
 void TForm1::ShowGeneralError(const QString& text) {
-    velkor::ui::ShowCriticalBox(this, QStringLiteral("Velkor"), text);
+    velkor::ui::ShowGeneralErrorBox(this, text);
 }
 
 void TForm1::CBHINTSClick() {

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -200,11 +199,6 @@ void WidgetPage::SetCell(std::string_view grid, int column, int row, std::string
 void WidgetPage::ShowErrorBox(std::string_view title, std::string_view text) {
     WriteCells(); // the box stands over the cells as written so far
     ShowCriticalBox(root_, ToQString(title), ToQString(text));
-}
-
-void ShowCriticalBox(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
-    box.exec();
 }
 
 } // namespace velkor::ui

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "control_index.h"
+#include "error_box.h"
 #include "page.h"
 
 #include <QString>
@@ -58,8 +59,5 @@ private:
     bool batching_ = false;
     std::vector<PendingCell> pending_; // in the order written; a few dozen at most
 };
-
-// A modal error box: error icon, `title`, `text` and one OK button; returns when it closes.
-void ShowCriticalBox(QWidget* parent, const QString& title, const QString& text);
 
 } // namespace velkor::ui

@@ -237,6 +237,28 @@ void TestWindowHandlers::unreadableSpinShowsGeneralError() {
     QCOMPARE(box.title, QString("Velkor"));
     QCOMPARE(box.text, QString("'E' is not a valid floating point value."));
     QCOMPARE(box.icon, QMessageBox::Critical);
+
+    // Stepping the field or leaving it meets the same text with the same box.
+    auto* vpmin = Control<QLineEdit>(root, "VPMIN");
+    ShowPageOf(vpmin);
+    vpmin->setFocus(Qt::OtherFocusReason);
+    for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Tab}) {
+        // The offscreen platform gives the window its activation back only on request, as a
+        // desktop does when a box closes; only an active window moves the focus.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(root));
+        QVERIFY(vpmin->hasFocus());
+        const BoxSeen same = AnswerNextBox([&] { QTest::keyClick(vpmin, key); });
+        QVERIFY(same.shown);
+        QCOMPARE(same.title, box.title);
+        QCOMPARE(same.text, box.text);
+        QCOMPARE(same.icon, box.icon);
+        QCOMPARE(same.buttons, box.buttons);
+        QCOMPARE(vpmin->text(), QString("E"));
+    }
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(root));
+    QVERIFY(!vpmin->hasFocus()); // Tab went on to the next field
 }
 
 void TestWindowHandlers::secondariesFollowEveryKeystroke() {

@@ -1,5 +1,6 @@
 #include "numedit.h"
 
+#include "error_box.h"
 #include "faults.h"
 #include "regional.h"
 
@@ -191,8 +192,10 @@ void NumEdit::focusOutEvent(QFocusEvent* event) {
     long double value = 0;
     try {
         value = Value();
-    } catch (const velkor::ConversionError&) {
-        emit left(); // the text stays as typed; the calculation that reads it reports it
+    } catch (const velkor::ConversionError& error) {
+        // Leaving ends here, as a calculation reading the text would: the text stays as
+        // typed, the error box tells the user, and no leave notification follows.
+        ShowUnreadable(error);
         return;
     }
     SetValue(value);
@@ -220,6 +223,13 @@ void NumEdit::InvalidEntryCorrection() {
     Beep();
     if (isEnabled() && isVisible() && focusPolicy() != Qt::NoFocus && !hasFocus())
         setFocus(Qt::OtherFocusReason);
+}
+
+void NumEdit::ShowUnreadable(const velkor::ConversionError& error) {
+    // Not while the window closes or is not shown: there is no one to read the box.
+    if (QCoreApplication::closingDown() || !window()->isVisible())
+        return;
+    velkor::ui::ShowGeneralErrorBox(this, QString::fromStdString(error.description()) + '.');
 }
 
 void NumEdit::Beep() {

@@ -6,6 +6,7 @@
 // (and by the arrows of a SuperSpin), never when Value is written.
 #pragma once
 
+#include "faults.h"
 #include "numbers.h"
 
 #include <QColor>
@@ -109,6 +110,9 @@ protected:
     void ApplyEdit(const QString& text, int caret);
     // A refused key: a beep unless the field is read-only.
     void Refuse();
+    // A text that does not convert, met on leaving or stepping: the program's general error
+    // box, modal, with the conversion error's message and a full stop.
+    void ShowUnreadable(const velkor::ConversionError& error);
     QString FormattedZero() const;
     void ApplyColors();
 

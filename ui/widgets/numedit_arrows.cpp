@@ -39,6 +39,8 @@ void SpinArrows::mousePressEvent(QMouseEvent* event) {
     // The press may have moved the focus away and back; the arrow still steps once.
     if (held_ != 0)
         emit step(held_);
+    if (held_ == 0)
+        return; // the step let go of the arrow (its error box took the release)
     timer_.setInterval(kFirstRepeat);
     timer_.start();
 }
@@ -54,8 +56,11 @@ void SpinArrows::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void SpinArrows::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
+    if (event->button() == Qt::LeftButton)
+        Release();
+}
+
+void SpinArrows::Release() {
     timer_.stop();
     held_ = 0;
     pointerOnHeld_ = false;

@@ -18,6 +18,8 @@ public:
     QTimer* RepeatTimer() { return &timer_; }
     // One tick of the repeat timer: repeats the held arrow's step while the pointer is on it.
     void Repeat();
+    // Lets go of a held arrow as its release would (a box opening takes the release away).
+    void Release();
 
 signals:
     void pressed();

@@ -45,13 +45,32 @@ QString Grouped(const QString& text, QChar decimal, QChar thousands) {
     return out;
 }
 
+// A whole-number field never shows a separator, not even in the exponent layout of a huge
+// value: the mantissa's decimals move before the "E" and the exponent drops by as many, so
+// "9,025E3014" becomes "9025E3011", the same number.
+QString WithoutSeparator(const QString& text, QChar decimal) {
+    const int point = static_cast<int>(text.indexOf(decimal));
+    const int e = static_cast<int>(text.indexOf(QLatin1Char('E')));
+    if (point < 0 || e < point)
+        return text;
+    bool ok = false;
+    const int exponent = text.mid(e + 1).toInt(&ok);
+    if (!ok)
+        return text;
+    const int moved = e - point - 1; // decimals of the mantissa
+    return text.left(point) + text.mid(point + 1, moved) + QLatin1Char('E') +
+           QString::number(exponent - moved);
+}
+
 // Standard and Thousands: fixed notation with at most 15 significant digits; fixed decimals
 // that do not fit are shown as zeros.
 QString FixedLayout(long double value, int decimals, bool grouped,
                     const velkor::NumberLocale& separators) {
-    if (!std::isfinite(value) || std::fabs(value) >= kFixedLimit)
-        return QString::fromStdString(velkor::FormatGeneral(value, separators));
     const QChar decimal = FirstChar(separators.decimal, '.');
+    if (!std::isfinite(value) || std::fabs(value) >= kFixedLimit) {
+        const QString general = QString::fromStdString(velkor::FormatGeneral(value, separators));
+        return decimals == 0 ? WithoutSeparator(general, decimal) : general;
+    }
     QString text;
     if (decimals < 0) {
         const int integerDigits = IntegerDigits(Fixed(value, 0, separators), decimal);

@@ -194,16 +194,20 @@ void NumEdit::TypeCharacter(QChar typed) {
     const bool full = maxLength_ > 0 && edited.size() >= maxLength_;
 
     if (typed == QLatin1Char('-')) {
-        // "-" toggles the sign of the exponent (caret behind the "E") or of the number.
-        if (exponent >= 0 && caret > exponent) {
+        // "-" toggles the sign of the exponent (caret at or behind the "E") or of the number.
+        // The caret keeps its place among the digits: it moves only when the sign changes
+        // before it.
+        if (exponent >= 0 && caret >= exponent) {
             if (exponentMinus) {
                 edited.remove(exponent + 1, 1);
-                --caret;
+                if (caret > exponent)
+                    --caret;
             } else {
                 if (full)
                     return Beep();
                 edited.insert(exponent + 1, QLatin1Char('-'));
-                ++caret;
+                if (caret > exponent)
+                    ++caret;
             }
         } else if (edited.startsWith(QLatin1Char('-'))) {
             edited.remove(0, 1);
@@ -232,7 +236,7 @@ void NumEdit::TypeCharacter(QChar typed) {
 
     if (typed == QLatin1Char('E')) {
         if (exponent >= 0)
-            return ApplyEdit(edited, exponentMinus ? exponent + 2 : exponent + 1);
+            return ApplyEdit(edited, exponent + 1); // jump just behind the "E"
         if (full)
             return Beep();
         edited.append(QLatin1Char('E'));
@@ -301,12 +305,13 @@ void NumEdit::DeleteSelection() {
         return;
     if (start == 0 && length == current.size())
         return ApplyEdit(FormattedZero(), 0);
-    // Backspace from the end of the selection once per selected character that a Backspace
-    // can remove (the separators and "E" are passed over, so they do not count).
+    // Backspace from the end of the selection once per selected character, the decimal and
+    // thousands separators not counted. A selected "E" counts: its Backspace passes over it
+    // and takes the character before it.
     int deletions = 0;
     for (int i = start; i < start + length; ++i) {
         const QChar c = current.at(i);
-        if (c != decimalChar_ && c != thousandsChar_ && c != QLatin1Char('E'))
+        if (c != decimalChar_ && c != thousandsChar_)
             ++deletions;
     }
     QString edited = current;

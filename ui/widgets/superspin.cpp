@@ -115,8 +115,11 @@ void SuperSpin::Step(int direction, bool fromArrow) {
     long double value = 0;
     try {
         value = Value();
-    } catch (const velkor::ConversionError&) {
-        Beep(); // no number to step from
+    } catch (const velkor::ConversionError& error) {
+        // No number to step from: the step ends with the error box. A held arrow is let go
+        // first, so that its repeat does not open the box again behind this one.
+        arrows_->Release();
+        ShowUnreadable(error);
         return;
     }
     Accelerate();

@@ -1,11 +1,17 @@
 // Helpers for the spin field tests: regional texts, typed keys and a host window.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QList>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 namespace numedit_testing {
 
@@ -59,6 +65,38 @@ inline void ShowActive(QWidget* window) {
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
         qFatal("the test window did not become active");
+}
+
+// What a modal message box showed.
+struct BoxSeen {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+};
+
+// Runs `trigger` and closes every modal QMessageBox it opens with its first button, as a user
+// would; returns what each box showed, in order.
+inline QList<BoxSeen> CloseBoxes(const std::function<void()>& trigger) {
+    QList<BoxSeen> seen;
+    QTimer watcher;
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->property("closing").toBool())
+            return;
+        box->setProperty("closing", true);
+        seen.append({box->windowTitle(), box->text(), box->icon(),
+                     static_cast<int>(box->buttons().size())});
+        if (QAbstractButton* button = box->buttons().value(0))
+            button->click();
+        else
+            box->reject();
+    });
+    watcher.start();
+    trigger();
+    watcher.stop();
+    return seen;
 }
 
 } // namespace numedit_testing

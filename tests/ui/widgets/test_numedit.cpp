@@ -35,12 +35,18 @@ private slots:
     void decimalsAndFormatReformat();
     void typing_data();
     void typing();
+    void minusAtTheExponentMark_data();
+    void minusAtTheExponentMark();
+    void exponentJumpLandsBehindTheMark_data();
+    void exponentJumpLandsBehindTheMark();
     void modifiedKeysRefused();
     void randomKeysKeepANumber_data();
     void randomKeysKeepANumber();
     void readOnlyIgnoresKeys();
     void deleting_data();
     void deleting();
+    void selectionCountsItsExponentMark_data();
+    void selectionCountsItsExponentMark();
     void copyAndCut();
     void pasteFeedsEveryCharacterThroughTheFilter();
     void clearRequest();
@@ -55,6 +61,11 @@ private slots:
 private:
     // Sets the text and the caret (or a selection; length -1 selects the whole text).
     void Prepare(const QString& text, int start, int length);
+    // The columns of a typing table, and its check on the current row.
+    static void TypingColumns();
+    void CheckTyping();
+    static void DeletingColumns();
+    void CheckDeleting();
 
     std::unique_ptr<QWidget> window_;
     NumEdit* field_ = nullptr;
@@ -107,6 +118,17 @@ void TestNumEdit::formatting_data() {
     QTest::newRow("16 whole digits keep their decimals as zeros")
         << Format::Standard << 2 << 1234567890123456.0 << "1234567890123456,00";
     QTest::newRow("huge value with exponent") << Format::Standard << -1 << 1e20 << "1E20";
+    QTest::newRow("huge, free, mantissa decimals")
+        << Format::Standard << -1 << 9.025e300 << "9,025E300";
+    // A whole-number field shows no separator, even with an exponent: the mantissa's
+    // decimals move before the "E".
+    QTest::newRow("huge, whole") << Format::Standard << 0 << 9.025e300 << "9025E297";
+    QTest::newRow("huge, whole, from 1E18") << Format::Standard << 0 << 1.5e18 << "15E17";
+    QTest::newRow("huge, whole, round") << Format::Standard << 0 << 1e20 << "1E20";
+    QTest::newRow("huge, whole, negative") << Format::Standard << 0 << -2.5e20 << "-25E19";
+    QTest::newRow("huge, whole, 15 digits")
+        << Format::Standard << 0 << 1.23456789012345e200 << "123456789012345E186";
+    QTest::newRow("huge, whole, thousands") << Format::Thousands << 0 << 1.5e18 << "15E17";
     QTest::newRow("thousands, two decimals")
         << Format::Thousands << 2 << 1234567.25 << "1_234_567,25";
     QTest::newRow("thousands, free decimals to 15 digits")
@@ -236,7 +258,7 @@ void TestNumEdit::decimalsAndFormatReformat() {
     QCOMPARE(field_->text(), QString("E"));
 }
 
-void TestNumEdit::typing_data() {
+void TestNumEdit::TypingColumns() {
     QTest::addColumn<int>("decimals");
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QString>("start");
@@ -246,6 +268,10 @@ void TestNumEdit::typing_data() {
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("caret");
     QTest::addColumn<int>("beeps");
+}
+
+void TestNumEdit::typing_data() {
+    TypingColumns();
     // clang-format off
     QTest::newRow("whole selection, digit") << 1 << 0 << "13,9" << 0 << -1 << "7" << "7,0" << 1 << 0;
     QTest::newRow("typing a whole number") << 1 << 0 << "0,0" << 0 << -1 << "2000" << "2000,0" << 4 << 0;
@@ -285,6 +311,51 @@ void TestNumEdit::typing_data() {
 }
 
 void TestNumEdit::typing() {
+    CheckTyping();
+}
+
+// A "-" typed with the caret at the "E" (just before it) toggles the exponent's sign; the
+// caret keeps its place before the "E". Before the mantissa it is the number's sign.
+void TestNumEdit::minusAtTheExponentMark_data() {
+    TypingColumns();
+    // clang-format off
+    QTest::newRow("sign put") << -1 << 0 << "1E5" << 1 << 0 << "-" << "1E-5" << 1 << 0;
+    QTest::newRow("sign taken") << -1 << 0 << "1E-5" << 1 << 0 << "-" << "1E5" << 1 << 0;
+    QTest::newRow("negative number") << -1 << 0 << "-2,5E3" << 4 << 0 << "-" << "-2,5E-3" << 4 << 0;
+    QTest::newRow("fixed decimals") << 2 << 0 << "1,50E2" << 4 << 0 << "-" << "1,50E-2" << 4 << 0;
+    QTest::newRow("mark alone") << -1 << 0 << "E5" << 0 << 0 << "-" << "E-5" << 0 << 0;
+    QTest::newRow("twice") << -1 << 0 << "7E2" << 1 << 0 << "--" << "7E2" << 1 << 0;
+    QTest::newRow("then a digit") << -1 << 0 << "7E2" << 1 << 0 << "-3" << "73E-2" << 2 << 0;
+    QTest::newRow("full field") << -1 << 3 << "1E5" << 1 << 0 << "-" << "1E5" << 1 << 1;
+    QTest::newRow("before the mantissa: the number") << -1 << 0 << "1E5" << 0 << 0 << "-" << "-1E5" << 1 << 0;
+    QTest::newRow("behind the mark") << -1 << 0 << "1E5" << 2 << 0 << "-" << "1E-5" << 3 << 0;
+    // clang-format on
+}
+
+void TestNumEdit::minusAtTheExponentMark() {
+    CheckTyping();
+}
+
+// An "E" typed into a text that has one moves the caret just behind that "E", also when the
+// exponent's minus sign follows it.
+void TestNumEdit::exponentJumpLandsBehindTheMark_data() {
+    TypingColumns();
+    // clang-format off
+    QTest::newRow("from the start") << -1 << 0 << "1E-5" << 0 << 0 << "E" << "1E-5" << 2 << 0;
+    QTest::newRow("from the end") << -1 << 0 << "1E-5" << 4 << 0 << "E" << "1E-5" << 2 << 0;
+    QTest::newRow("from behind the minus") << -1 << 0 << "1E-5" << 3 << 0 << "e" << "1E-5" << 2 << 0;
+    QTest::newRow("positive exponent") << -1 << 0 << "12E34" << 5 << 0 << "E" << "12E34" << 3 << 0;
+    QTest::newRow("from a selection") << 1 << 0 << "12,5E-3" << 0 << -1 << "E" << "12,5E-3" << 5 << 0;
+    QTest::newRow("then a digit") << -1 << 0 << "1E-5" << 0 << 0 << "E7" << "1E-75" << 4 << 0;
+    QTest::newRow("then a minus") << -1 << 0 << "1E-5" << 0 << 0 << "E-" << "1E5" << 2 << 0;
+    // clang-format on
+}
+
+void TestNumEdit::exponentJumpLandsBehindTheMark() {
+    CheckTyping();
+}
+
+void TestNumEdit::CheckTyping() {
     QFETCH(int, decimals);
     QFETCH(int, maxLength);
     QFETCH(QString, start);
@@ -372,7 +443,7 @@ void TestNumEdit::readOnlyIgnoresKeys() {
     QCOMPARE(field_->BeepCount(), 0);
 }
 
-void TestNumEdit::deleting_data() {
+void TestNumEdit::DeletingColumns() {
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("start");
     QTest::addColumn<int>("selStart");
@@ -380,6 +451,10 @@ void TestNumEdit::deleting_data() {
     QTest::addColumn<bool>("forward"); // Delete, else Backspace
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("caret");
+}
+
+void TestNumEdit::deleting_data() {
+    DeletingColumns();
     // clang-format off
     QTest::newRow("the 1 of 1,5") << 1 << "1,5" << 1 << 0 << false << "0,5" << 0;
     QTest::newRow("the 5 of 1,5") << 1 << "1,5" << 3 << 0 << false << "1,0" << 2;
@@ -401,11 +476,31 @@ void TestNumEdit::deleting_data() {
     QTest::newRow("whole text, free") << -1 << "4,9338" << 0 << -1 << false << "0" << 0;
     QTest::newRow("selection across separator") << 2 << "12,34" << 1 << 3 << false << "1,40" << 1;
     QTest::newRow("selection of decimals") << 2 << "12,34" << 3 << 2 << true << "12,00" << 3;
-    QTest::newRow("selection holding E") << -1 << "1,5E3" << 3 << 2 << false << "1,5E" << 4;
     // clang-format on
 }
 
 void TestNumEdit::deleting() {
+    CheckDeleting();
+}
+
+// A selection is deleted by one Backspace per selected character, the decimal and thousands
+// separators not counted; a selected "E" counts, and its Backspace passes over it to the
+// character before it.
+void TestNumEdit::selectionCountsItsExponentMark_data() {
+    DeletingColumns();
+    // clang-format off
+    QTest::newRow("E and exponent") << -1 << "1,5E3" << 3 << 2 << false << "1,E" << 2;
+    QTest::newRow("E inside") << -1 << "12E34" << 1 << 3 << false << "0E4" << 0;
+    QTest::newRow("fixed decimals refilled") << 2 << "2,50E1" << 3 << 2 << true << "2,00E1" << 2;
+    QTest::newRow("E alone") << -1 << "25E3" << 2 << 1 << false << "2E3" << 1;
+    // clang-format on
+}
+
+void TestNumEdit::selectionCountsItsExponentMark() {
+    CheckDeleting();
+}
+
+void TestNumEdit::CheckDeleting() {
     QFETCH(int, decimals);
     QFETCH(QString, start);
     QFETCH(int, selStart);
@@ -575,14 +670,28 @@ void TestNumEdit::noFocusButtonLeavesTypedValue() {
     QCOMPARE(field_->BeepCount(), 0);
 }
 
+// Leaving a text that does not convert ends with the program's general error box, as a
+// calculation reading it would; the text stays as typed and no leave notification follows.
 void TestNumEdit::unreadableTextSurvivesLeaving() {
     field_->SetLimits(1, 1000);
     field_->selectAll();
     TypeKeys(field_, "E");
     QCOMPARE(field_->text(), QString("0E"));
     field_->setText("E");
-    QTest::keyClick(field_, Qt::Key_Tab);
+    QSignalSpy left(field_, &NumEdit::left);
+    const QList<BoxSeen> boxes = CloseBoxes([&] { QTest::keyClick(field_, Qt::Key_Tab); });
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].title, QString("Velkor"));
+    QCOMPARE(boxes[0].text, QString("'E' is not a valid floating point value."));
+    QCOMPARE(boxes[0].icon, QMessageBox::Critical);
+    QCOMPARE(boxes[0].buttons, 1);
+    QCOMPARE(left.count(), 0);
+    QCOMPARE(field_->BeepCount(), 0);
     QCOMPARE(field_->text(), QString("E"));
+    // The offscreen platform gives the activation back only on request, as a desktop
+    // would when the box closes; the focus returns to the window's focus field.
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     QVERIFY(other_->hasFocus());
     QVERIFY_THROWS_EXCEPTION(velkor::ConversionError, field_->Value());
 }

@@ -35,6 +35,8 @@ private slots:
     void readOnlyBeeps();
     void editorDisabled();
     void invalidEntryHandlerOnStep();
+    void unreadableTextEndsWithTheErrorBox_data();
+    void unreadableTextEndsWithTheErrorBox();
 
 private:
     // A field set up as VPMIN: 1..1000, Increment 0.5, one decimal, 10,0.
@@ -141,7 +143,6 @@ void TestSuperSpin::stepping_data() {
     QTest::newRow("free decimals stay clean") << 0.0 << 0.0 << 0.1 << -1 << false << false << "0,2" << up << "0,3" << 0;
     QTest::newRow("rounded to the grid") << 0.0 << 10.0 << 0.5 << -1 << false << true << "1,3" << up << "2" << 0;
     QTest::newRow("grid from MinValue") << 1.0 << 1000.0 << 0.5 << 1 << false << true << "10,3" << down << "10,0" << 0;
-    QTest::newRow("unreadable text") << 0.0 << 0.0 << 1.0 << -1 << false << false << "E" << up << "E" << 1;
     // clang-format on
 }
 
@@ -388,6 +389,61 @@ void TestSuperSpin::invalidEntryHandlerOnStep() {
     QCOMPARE(calls, 1);
     QCOMPARE(spin_->text(), Local("999,8"));
     QCOMPARE(spin_->BeepCount(), 0);
+}
+
+// A text that does not convert, met on leaving the field or on a step by key or arrow, ends
+// the operation with the program's general error box, as a calculation reading it would: the
+// text stays, nothing beeps, and a pressed arrow is let go so that it does not repeat.
+void TestSuperSpin::unreadableTextEndsWithTheErrorBox_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Tab away") << "E"
+                              << "tab";
+    QTest::newRow("Up key") << "E"
+                            << "up";
+    QTest::newRow("Down key") << "-E"
+                              << "down";
+    QTest::newRow("upper arrow") << "E"
+                                 << "upper arrow";
+    QTest::newRow("lower arrow") << "-E"
+                                 << "lower arrow";
+}
+
+void TestSuperSpin::unreadableTextEndsWithTheErrorBox() {
+    QFETCH(QString, text);
+    QFETCH(QString, way);
+    MakeVpmin();
+    spin_->setText(text);
+    SpinArrows* arrows = spin_->Arrows();
+    const QList<BoxSeen> boxes = CloseBoxes([&] {
+        if (way == "tab")
+            QTest::keyClick(spin_, Qt::Key_Tab);
+        else if (way == "up" || way == "down")
+            QTest::keyClick(spin_, way == "up" ? Qt::Key_Up : Qt::Key_Down);
+        else
+            QTest::mousePress(arrows, Qt::LeftButton, {},
+                              ArrowPoint(way == "upper arrow" ? 1 : -1));
+    });
+    if (way.contains("arrow")) // the release the box took away
+        QTest::mouseRelease(arrows, Qt::LeftButton, {}, ArrowPoint(way == "upper arrow" ? 1 : -1));
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].title, QString("Velkor"));
+    QCOMPARE(boxes[0].text, "'" + text + "' is not a valid floating point value.");
+    QCOMPARE(boxes[0].icon, QMessageBox::Critical);
+    QCOMPARE(boxes[0].buttons, 1);
+    QCOMPARE(spin_->text(), text);
+    QCOMPARE(spin_->BeepCount(), 0);
+    // The offscreen platform gives the activation back only on request, as a desktop
+    // would when the box closes; the focus returns to the window's focus field.
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QCOMPARE(spin_->hasFocus(), way != "tab");
+    QCOMPARE(arrows->Held(), 0);
+    QVERIFY(!arrows->RepeatTimer()->isActive());
+    // A readable text steps again at once.
+    spin_->setText(Local("10,0"));
+    QTest::keyClick(spin_, Qt::Key_Up);
+    QCOMPARE(spin_->text(), Local("10,5"));
 }
 
 QTEST_MAIN(TestSuperSpin)

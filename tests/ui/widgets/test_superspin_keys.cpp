@@ -1,8 +1,9 @@
 // SuperSpin under a fixed-seed random stream of keys in every configuration the window uses
 // (decimals -1, 0 and 1; bounded and unbounded): digits, both separators, signs, exponent
 // marks, deletions, caret moves, selections, steps and clipboard operations. After every key
-// the text keeps the field's invariants: no separator without decimals, the fixed count of
-// decimals, and a text the value reader accepts (a bare exponent mark being typed aside).
+// the text keeps the field's invariants: no separator without decimals (whatever the size), the
+// fixed count of decimals, and a text the value reader accepts (a bare exponent mark being typed
+// aside).
 #include "faults.h"
 #include "numbers.h"
 #include "numedit_testing.h"
@@ -95,9 +96,9 @@ QString Violation(const SuperSpin& spin, const velkor::NumberLocale& separators)
     const QString text = spin.text();
     const int point = text.indexOf(Decimal());
     const bool exponent = text.contains('E') || text.contains('e');
-    // A value of 10^18 and more is shown with an exponent and the digits of its mantissa,
-    // even in a whole-number field; every other text of such a field has no separator.
-    if (spin.Decimals() == 0 && point >= 0 && !exponent)
+    // A whole-number field never shows a separator, not even for a value of 10^18 and more
+    // (shown with an exponent, the mantissa's digits all before the "E").
+    if (spin.Decimals() == 0 && point >= 0)
         return "a separator without decimals";
     if (spin.Decimals() > 0 && point >= 0 && !exponent) {
         int decimals = 0;
