@@ -38,7 +38,7 @@ for s in "${sizes[@]}"; do
 done
 
 echo "== $deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb"
 
 contents() { # the package's files, not its folders
   diff <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort) \
@@ -64,7 +64,7 @@ check "control fields and file name" control
 
 lintian_clean() {
   local out=$scratch/lintian.txt
-  lintian --info --display-info "$deb" >"$out" 2>&1 || true
+  lintian --display-info "$deb" >"$out" 2>&1 || true
   cat "$out"
   ! grep -q '^E: ' "$out"
 }
