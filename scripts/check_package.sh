@@ -75,6 +75,15 @@ dpkg -x "$deb" "$root"
 check "appstreamcli validate" \
   appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.velkor.Velkor.metainfo.xml"
 check "desktop-file-validate" desktop-file-validate "$root/usr/share/applications/velkor.desktop"
+names() { # the metainfo launches the installed desktop entry, whose icon and program exist
+  local share=$root/usr/share desktop icon exec
+  desktop=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' \
+            "$share/metainfo/io.github.velkor.Velkor.metainfo.xml")
+  icon=$(sed -n 's/^Icon=//p' "$share/applications/$desktop")
+  exec=$(sed -n 's/^Exec=//p' "$share/applications/$desktop")
+  [[ -f $share/icons/hicolor/scalable/apps/$icon.svg && -x $root/usr/bin/$exec ]]
+}
+check "metainfo, desktop entry, icon and program name each other" names
 icons() {
   local s
   for s in "${sizes[@]}"; do
