@@ -1,7 +1,9 @@
 // Velkor: builds the application, creates the main window (the page shown first, the rest
 // and the three report forms right after its first paint), shows it and runs the event loop
-// until it closes.
+// until it closes. The program takes no options; VELKOR_CHECK_MANUAL in the environment makes
+// it report where it found its manual and exit instead (manual_check.h).
 #include "main_window.h"
+#include "manual_check.h"
 #include "staged_start.h"
 
 #include <QApplication>
@@ -10,6 +12,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velkor");
     QApplication::setDesktopFileName("velkor");
+    if (velkor::ManualCheckAsked()) {
+        QTextStream out(stdout);
+        return velkor::CheckManual(out);
+    }
     TForm1* window = StartForms();
     window->show();
     return app.exec();

@@ -1,5 +1,7 @@
-// The manual page at start-up: the shipped manual when it is found, the fallback line when not.
+// The manual page at start-up: the shipped manual when it is found, the fallback line when not;
+// and the program's installation check that reports which of the two the page shows.
 #include "main_window.h"
+#include "manual_check.h"
 #include "manual_loader.h"
 
 #include <QDir>
@@ -18,6 +20,35 @@ QString ShippedManual() {
     return QStringLiteral(VELKOR_SOURCE_DIR "/resources/VELKOR_DOC.RTF");
 }
 
+// Sets (or, given a null value, unsets) an environment variable for one scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name), saved_(qgetenv(name)) {
+        Set(value);
+    }
+    ~ScopedEnv() { Set(saved_); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    void Set(const QByteArray& value) {
+        if (value.isNull())
+            qunsetenv(name_);
+        else
+            qputenv(name_, value);
+    }
+    const char* name_;
+    QByteArray saved_;
+};
+
+// Skips the test when a manual is installed where the program would find it anyway.
+bool InstalledManualFound() {
+    for (const QString& place : velkor::ManualCandidates({velkor::InstalledDataDir()}))
+        if (QFile::exists(place))
+            return true;
+    return false;
+}
+
 } // namespace
 
 class TestManualPage : public QObject {
@@ -27,6 +58,11 @@ private slots:
     void cleanup();
     void StartUpShowsManual();
     void StartUpWithoutManual();
+    void StartUpFromDataDirVariable();
+    void CheckAsked_data();
+    void CheckAsked();
+    void CheckReportsSource_data();
+    void CheckReportsSource();
 
 private:
     QString start_dir_;
@@ -57,13 +93,77 @@ void TestManualPage::StartUpShowsManual() {
 }
 
 void TestManualPage::StartUpWithoutManual() {
-    for (const QString& place : velkor::ManualCandidates(velkor::InstalledDataDir()))
-        if (QFile::exists(place))
-            QSKIP(qPrintable("a manual is installed at " + place));
+    if (InstalledManualFound())
+        QSKIP("a manual is installed where the program looks");
+    const ScopedEnv no_data_dir(velkor::kDataDirVariable, QByteArray());
     TForm1 window;
     auto* view = window.findChild<QTextEdit*>("REDIT1");
     QVERIFY(view != nullptr);
     QCOMPARE(view->toPlainText(), kFallback);
+}
+
+void TestManualPage::StartUpFromDataDirVariable() {
+    // Started from an unrelated folder, the program finds the manual in the folder that
+    // VELKOR_DATA_DIR names, before the installed one.
+    const QTemporaryDir data;
+    QVERIFY(data.isValid());
+    const QString manual = QDir(data.path()).filePath("VELKOR_DOC.RTF");
+    QVERIFY(QFile::copy(ShippedManual(), manual));
+    const ScopedEnv data_dir(velkor::kDataDirVariable, data.path().toUtf8());
+    TForm1 window;
+    auto* view = window.findChild<QTextEdit*>("REDIT1");
+    QVERIFY(view != nullptr);
+    QCOMPARE(view->document()->begin().text(), "Velkor - Manuale d'uso");
+    QCOMPARE(view->document()->metaInformation(QTextDocument::DocumentUrl), manual);
+}
+
+void TestManualPage::CheckAsked_data() {
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("unset") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray("") << false;
+    QTest::newRow("set") << QByteArray("1") << true;
+}
+
+void TestManualPage::CheckAsked() {
+    QFETCH(QByteArray, value);
+    QFETCH(bool, asked);
+    const ScopedEnv check(velkor::kCheckManualVariable, value);
+    QCOMPARE(velkor::ManualCheckAsked(), asked);
+}
+
+void TestManualPage::CheckReportsSource_data() {
+    // Where a manual is (c: the current folder, d: the VELKOR_DATA_DIR folder), the check's
+    // status and the file its line names (empty: the fallback line).
+    QTest::addColumn<QString>("places");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("from");
+    QTest::newRow("data folder") << "d" << 0 << "d";
+    QTest::newRow("current folder first") << "cd" << 0 << "c";
+    QTest::newRow("nowhere") << "" << 1 << "";
+}
+
+void TestManualPage::CheckReportsSource() {
+    QFETCH(QString, places);
+    QFETCH(int, status);
+    QFETCH(QString, from);
+    if (status != 0 && InstalledManualFound())
+        QSKIP("a manual is installed where the program looks");
+    const QTemporaryDir data;
+    QVERIFY(data.isValid());
+    const QString in_current = QDir(current_->path()).filePath("VELKOR_DOC.RTF");
+    const QString in_data = QDir(data.path()).filePath("VELKOR_DOC.RTF");
+    if (places.contains('c'))
+        QVERIFY(QFile::copy(ShippedManual(), in_current));
+    if (places.contains('d'))
+        QVERIFY(QFile::copy(ShippedManual(), in_data));
+    const ScopedEnv data_dir(velkor::kDataDirVariable, data.path().toUtf8());
+
+    QString line;
+    QTextStream out(&line);
+    QCOMPARE(velkor::CheckManual(out), status);
+    const QString expected = from == "c" ? in_current : from == "d" ? in_data : kFallback;
+    QCOMPARE(line, "VELKOR_DOC.RTF: " + expected + "\n");
 }
 
 QTEST_MAIN(TestManualPage)

@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #ifndef VELKOR_DATA_DIR
@@ -21,19 +23,20 @@ constexpr qint64 kMaxManualBytes = 64 * 1024 * 1024; // bytes
 
 } // namespace
 
-QStringList ManualCandidates(const QString& data_dir) {
+QStringList ManualCandidates(const QStringList& data_dirs) {
     QStringList candidates{QString::fromLatin1(kManualFile)}; // the current directory
     if (QCoreApplication::instance() != nullptr)
         candidates << QDir(QCoreApplication::applicationDirPath()).filePath(kManualFile);
-    if (!data_dir.isEmpty())
-        candidates << QDir(data_dir).filePath(kManualFile);
+    for (const QString& dir : data_dirs)
+        if (!dir.isEmpty())
+            candidates << QDir(dir).filePath(kManualFile);
     return candidates;
 }
 
-bool LoadManual(QTextEdit* view, const QString& data_dir) {
+bool LoadManual(QTextEdit* view, const QStringList& data_dirs) {
     if (view == nullptr)
         return false;
-    for (const QString& path : ManualCandidates(data_dir)) {
+    for (const QString& path : ManualCandidates(data_dirs)) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             continue;
@@ -41,6 +44,8 @@ bool LoadManual(QTextEdit* view, const QString& data_dir) {
         if (file.error() != QFileDevice::NoError)
             continue; // unreadable (a folder of that name, a read fault): try the next place
         ReadRtf(data, *view->document());
+        view->document()->setMetaInformation(QTextDocument::DocumentUrl,
+                                             QFileInfo(path).absoluteFilePath());
         view->moveCursor(QTextCursor::Start);
         return true;
     }
@@ -51,8 +56,17 @@ QString InstalledDataDir() {
     return QString::fromUtf8(VELKOR_DATA_DIR);
 }
 
+QStringList DataDirs() {
+    QStringList dirs;
+    const QString named = qEnvironmentVariable(kDataDirVariable);
+    if (!named.isEmpty())
+        dirs << named;
+    dirs << InstalledDataDir();
+    return dirs;
+}
+
 bool LoadManual(QTextEdit* view) {
-    return LoadManual(view, InstalledDataDir());
+    return LoadManual(view, DataDirs());
 }
 
 } // namespace velkor

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -33,6 +34,9 @@ private slots:
     void init();
     void cleanup();
     void Candidates();
+    void DataDirs_data();
+    void DataDirs();
+    void InstalledDataDirIsAbsolute();
     void Lookup_data();
     void Lookup();
     void NullView();
@@ -44,13 +48,15 @@ private:
     QString start_dir_;
     std::unique_ptr<QTemporaryDir> current_;
     std::unique_ptr<QTemporaryDir> data_;
+    std::unique_ptr<QTemporaryDir> second_;
 };
 
 void TestManual::init() {
     start_dir_ = QDir::currentPath();
     current_ = std::make_unique<QTemporaryDir>();
     data_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(current_->isValid() && data_->isValid());
+    second_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(current_->isValid() && data_->isValid() && second_->isValid());
     QVERIFY(QDir::setCurrent(current_->path()));
 }
 
@@ -58,21 +64,62 @@ void TestManual::cleanup() {
     QDir::setCurrent(start_dir_);
     current_.reset();
     data_.reset();
+    second_.reset();
 }
 
 void TestManual::Candidates() {
-    const QStringList candidates = velkor::ManualCandidates("/opt/data");
+    // The data directories come last, in their order; an empty one is skipped.
+    const QStringList candidates = velkor::ManualCandidates({"/opt/data", "", "/usr/share/v"});
     const QStringList expected{
         "VELKOR_DOC.RTF",
         QDir(QCoreApplication::applicationDirPath()).filePath("VELKOR_DOC.RTF"),
         "/opt/data/VELKOR_DOC.RTF",
+        "/usr/share/v/VELKOR_DOC.RTF",
     };
     QCOMPARE(candidates, expected);
 }
 
+void TestManual::DataDirs_data() {
+    // VELKOR_DATA_DIR comes before the installed directory; unset or empty, it adds nothing.
+    QTest::addColumn<bool>("set");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("expected");
+    const QString installed = velkor::InstalledDataDir();
+    QTest::newRow("unset") << false << "" << QStringList{installed};
+    QTest::newRow("empty") << true << "" << QStringList{installed};
+    QTest::newRow("named") << true << "/tmp/root/usr/share/velkor"
+                           << QStringList{"/tmp/root/usr/share/velkor", installed};
+}
+
+void TestManual::DataDirs() {
+    QFETCH(bool, set);
+    QFETCH(QString, value);
+    QFETCH(QStringList, expected);
+    const QByteArray saved = qgetenv(velkor::kDataDirVariable);
+    if (set)
+        qputenv(velkor::kDataDirVariable, value.toUtf8());
+    else
+        qunsetenv(velkor::kDataDirVariable);
+    const QStringList dirs = velkor::DataDirs();
+    if (saved.isNull())
+        qunsetenv(velkor::kDataDirVariable);
+    else
+        qputenv(velkor::kDataDirVariable, saved);
+    QCOMPARE(dirs, expected);
+}
+
+void TestManual::InstalledDataDirIsAbsolute() {
+    // The package puts the manual under /usr/share/velkor; any build looks in an absolute
+    // folder ending in share/velkor, never in one relative to where it is started.
+    const QString dir = velkor::InstalledDataDir();
+    QVERIFY2(QDir::isAbsolutePath(dir), qPrintable(dir));
+    QVERIFY2(dir.endsWith("/share/velkor"), qPrintable(dir));
+}
+
 void TestManual::Lookup_data() {
-    // Which places hold a manual (c: current directory, d: data directory, D: a folder named
-    // like the manual in the current directory), and what the view shows afterwards.
+    // Which places hold a manual (c: current directory, s: the first data directory, d: the
+    // second, D: a folder named like the manual in the current directory), and what the view
+    // shows afterwards.
     QTest::addColumn<QString>("places");
     QTest::addColumn<bool>("loaded");
     QTest::addColumn<QString>("shown");
@@ -80,6 +127,9 @@ void TestManual::Lookup_data() {
     QTest::newRow("current only") << "c" << true << "From current";
     QTest::newRow("data directory") << "d" << true << "From data";
     QTest::newRow("unreadable current") << "Dd" << true << "From data";
+    QTest::newRow("first data directory wins") << "sd" << true << "From first data";
+    QTest::newRow("current before data") << "csd" << true << "From current";
+    QTest::newRow("unreadable current, first data") << "Ds" << true << "From first data";
     QTest::newRow("none anywhere") << "" << false << kFallback;
     QTest::newRow("unreadable only") << "D" << false << kFallback;
 }
@@ -94,23 +144,30 @@ void TestManual::Lookup() {
         QVERIFY(QDir(current_->path()).mkdir("VELKOR_DOC.RTF"));
     if (places.contains('d'))
         Write(data_->filePath("VELKOR_DOC.RTF"), "{\\rtf1 From data}");
+    if (places.contains('s'))
+        Write(second_->filePath("VELKOR_DOC.RTF"), "{\\rtf1 From first data}");
 
     QTextEdit view;
     view.setPlainText(kFallback);
-    QCOMPARE(velkor::LoadManual(&view, data_->path()), loaded);
+    QCOMPARE(velkor::LoadManual(&view, {second_->path(), data_->path()}), loaded);
     QCOMPARE(view.toPlainText(), shown);
+    // The document names the file it came from, and nothing when none was read.
+    const QString source = view.document()->metaInformation(QTextDocument::DocumentUrl);
+    QCOMPARE(source.isEmpty(), !loaded);
+    if (loaded)
+        QCOMPARE(QFileInfo(source).fileName(), "VELKOR_DOC.RTF");
     QCOMPARE(view.textCursor().position(), 0); // the view opens at the top
 }
 
 void TestManual::NullView() {
-    QVERIFY(!velkor::LoadManual(nullptr, data_->path()));
+    QVERIFY(!velkor::LoadManual(nullptr, {data_->path()}));
 }
 
 void TestManual::ShippedFirstHeading() {
     QVERIFY(QFile::copy(ShippedManual(), data_->filePath("VELKOR_DOC.RTF")));
     QTextEdit view;
     view.setPlainText(kFallback);
-    QVERIFY(velkor::LoadManual(&view, data_->path()));
+    QVERIFY(velkor::LoadManual(&view, {data_->path()}));
     const QTextBlock first = view.document()->begin();
     QCOMPARE(first.text(), "Velkor - Manuale d'uso");
     QCOMPARE(first.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
