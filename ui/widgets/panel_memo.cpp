@@ -70,7 +70,9 @@ void PanelMemo::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
     const auto sameLook = [&](const Panel& panel) {
         return panel.size == option->rect.size() && panel.state == option->state &&
                panel.lineWidth == frame->lineWidth && panel.midLineWidth == frame->midLineWidth &&
-               panel.features == int(frame->features) && panel.palette == option->palette;
+               panel.features == int(frame->features) &&
+               (panel.palette.cacheKey() == option->palette.cacheKey() ||
+                panel.palette == option->palette);
     };
     for (const Panel& panel : panels_) {
         if (sameLook(panel) && SamePixels(*target, area, panel.before)) {
