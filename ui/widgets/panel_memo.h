@@ -18,7 +18,7 @@ namespace velkor::ui {
 class PanelMemo : public QProxyStyle {
     Q_OBJECT
 public:
-    // The memo of `widget`'s window (made on first use, owned by that window), set as the
+    // The memo of `edit`'s window (made on first use, owned by that window), set as the
     // style of `edit`.
     static void Apply(QLineEdit* edit);
 
