@@ -1,7 +1,9 @@
 // Click benchmark, run by hand: clicks every calculation button of every page of the real
 // window (offscreen) 1000 times with changing inputs and prints, per button, the median time of
 // the click alone and of the click with the repaint that follows it (µs, with the min-max of the
-// medians of the rounds). Then times the export of each report page to PDF.
+// medians of the rounds). Given one button, it also prints that click's floor: the result fields
+// it changed, as plain line edits on a bare window, given the same texts (alone and with the
+// repaint). Then times the export of each report page to PDF.
 //   click_bench [clicks [button]]      (QT_QPA_PLATFORM=offscreen is set when no platform is given)
 #include "main_window.h"
 #include "report_fills.h"
@@ -99,6 +101,61 @@ void CommitCell(QTableWidget* grid, int column, int row, const QString& text) {
     grid->itemDelegate()->setModelData(&editor, grid->model(), grid->model()->index(row, column));
 }
 
+// Median and min-max of the round medians of `values`, split into `rounds` rounds.
+struct Figure {
+    double median, low, high;
+};
+Figure Rounds(const std::vector<double>& values, int rounds) {
+    std::vector<double> medians;
+    const size_t perRound = std::max<size_t>(1, values.size() / static_cast<size_t>(rounds));
+    for (size_t i = 0; i + perRound <= values.size(); i += perRound)
+        medians.push_back(Median({values.begin() + static_cast<std::ptrdiff_t>(i),
+                                  values.begin() + static_cast<std::ptrdiff_t>(i + perRound)}));
+    const auto [low, high] = std::minmax_element(medians.begin(), medians.end());
+    return {Median(values), *low, *high};
+}
+
+// The floor of a click: the same count of plain read-only line edits, with the geometry, font
+// and palette of the fields the click changed, on a bare window of the same size, given the
+// texts the click gave them (one list per turn); timed alone and with the repaint.
+void PrintFloor(QWidget* window, const std::vector<QLineEdit*>& fields,
+                const std::vector<std::vector<QString>>& texts, int clicks, int rounds) {
+    QWidget bare;
+    bare.setFixedSize(window->size());
+    bare.setFont(window->font());
+    bare.setPalette(window->palette());
+    std::vector<QLineEdit*> edits;
+    for (QLineEdit* field : fields) {
+        auto* edit = new QLineEdit(&bare);
+        edit->setReadOnly(true);
+        edit->setFont(field->font());
+        edit->setPalette(field->palette());
+        edit->setGeometry(QRect(field->mapTo(window, QPoint(0, 0)), field->size()));
+        edits.push_back(edit);
+    }
+    bare.show();
+    QCoreApplication::processEvents();
+    std::vector<double> alone, painted;
+    for (int i = -50; i < clicks; ++i) {
+        const std::vector<QString>& turn = texts[static_cast<size_t>(i + 50) % texts.size()];
+        QElapsedTimer timer;
+        timer.start();
+        for (size_t k = 0; k < edits.size(); ++k)
+            edits[k]->setText(turn[k]);
+        const double set = static_cast<double>(timer.nsecsElapsed()) / 1000; // µs
+        QCoreApplication::processEvents();
+        const double total = static_cast<double>(timer.nsecsElapsed()) / 1000; // µs
+        if (i >= 0) {
+            alone.push_back(set);
+            painted.push_back(total);
+        }
+    }
+    const Figure a = Rounds(alone, rounds), p = Rounds(painted, rounds);
+    std::printf("%-12s %-10s %10.1f (%6.1f-%6.1f) %10.1f (%6.1f-%6.1f)   %zu plain fields\n",
+                "  floor", "setText", a.median, a.low, a.high, p.median, p.low, p.high,
+                edits.size());
+}
+
 // Closes any modal box a click opens (a bad input): counted, so the figures can be doubted.
 int boxes = 0;
 
@@ -144,6 +201,9 @@ int main(int argc, char* argv[]) {
         }
         ShowPageOf(button);
         QCoreApplication::processEvents();
+        // The line edits of the page and their texts after each turn of the inputs.
+        const QList<QLineEdit*> lineEdits = button->parentWidget()->findChildren<QLineEdit*>();
+        std::vector<std::vector<QString>> turns;
         std::vector<double> alone, painted, roundAlone, roundPainted;
         const int perRound = std::max(1, clicks / rounds);
         for (int i = -50; i < perRound * rounds; ++i) { // 50 warm-up clicks
@@ -157,6 +217,11 @@ int main(int argc, char* argv[]) {
             const double handler = static_cast<double>(timer.nsecsElapsed()) / 1000; // µs
             QCoreApplication::processEvents();
             const double total = static_cast<double>(timer.nsecsElapsed()) / 1000; // µs
+            if (i >= -4) { // the last turns before timing: one of each text of the inputs
+                turns.emplace_back();
+                for (QLineEdit* edit : lineEdits)
+                    turns.back().push_back(edit->text());
+            }
             if (i < 0)
                 continue;
             alone.push_back(handler);
@@ -170,6 +235,22 @@ int main(int argc, char* argv[]) {
         const auto [pMin, pMax] = std::minmax_element(roundPainted.begin(), roundPainted.end());
         std::printf("%-12s %-10s %10.1f (%6.1f-%6.1f) %10.1f (%6.1f-%6.1f)\n", c.page, c.button,
                     Median(alone), *aMin, *aMax, Median(painted), *pMin, *pMax);
+        if (!only.isEmpty()) { // one button: also its floor, the fields it changed as plain ones
+            std::vector<QLineEdit*> changed;
+            std::vector<std::vector<QString>> texts(turns.size());
+            for (size_t k = 0; k < static_cast<size_t>(lineEdits.size()); ++k) {
+                bool changes = false;
+                for (size_t t = 1; t < turns.size(); ++t)
+                    changes = changes || turns[t][k] != turns[t - 1][k];
+                if (!changes || !lineEdits[static_cast<qsizetype>(k)]->isReadOnly())
+                    continue;
+                changed.push_back(lineEdits[static_cast<qsizetype>(k)]);
+                for (size_t t = 0; t < turns.size(); ++t)
+                    texts[t].push_back(turns[t][k]);
+            }
+            if (!changed.empty())
+                PrintFloor(window, changed, texts, perRound * rounds, rounds);
+        }
     }
     if (boxes > 0)
         std::printf("message boxes closed: %d (their clicks are in the figures)\n", boxes);

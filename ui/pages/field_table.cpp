@@ -2,6 +2,7 @@
 
 #include "group_box.h"
 #include "looks.h"
+#include "panel_memo.h"
 #include "picture.h"
 #include "regional.h"
 #include "superspin.h"
@@ -42,6 +43,14 @@ QLineEdit* MakeEdit(const char* text, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     if (*text != '\0')
         edit->setText(Utf8(text));
+    return edit;
+}
+
+// A result field: read-only, its panel drawn from the window's memo.
+QLineEdit* MakeResult(const char* text, QWidget* parent) {
+    auto* edit = MakeEdit(text, parent);
+    edit->setReadOnly(true);
+    PanelMemo::Apply(edit);
     return edit;
 }
 
@@ -138,11 +147,8 @@ QWidget* MakeItem(QWidget* parent, const Item& item, Icons& icons) {
     case Kind::Edit:
     case Kind::SpinField:
         return MakeEdit(item.text, parent);
-    case Kind::Result: {
-        auto* edit = MakeEdit(item.text, parent);
-        edit->setReadOnly(true);
-        return edit;
-    }
+    case Kind::Result:
+        return MakeResult(item.text, parent);
     case Kind::UnitList:
         return MakeList(parent, item, true);
     case Kind::PickList:
@@ -244,12 +250,12 @@ void BuildFields(QWidget* root, std::span<const Field> fields, Colour resultTint
             Q_ASSERT(settings);
             widget = settings ? MakeSpin(parent, *settings) : new QLineEdit(parent);
         } else {
-            auto* edit = MakeEdit(field.text, parent);
             if (field.kind == Kind::Result) {
-                edit->setReadOnly(true);
-                SetFieldBackground(edit, resultTint);
+                widget = MakeResult(field.text, parent);
+                SetFieldBackground(widget, resultTint);
+            } else {
+                widget = MakeEdit(field.text, parent);
             }
-            widget = edit;
         }
         widget->setObjectName(QLatin1String(field.name));
         widget->setGeometry(x, field.y, field.fieldWidth, kRowHeight);

@@ -1,5 +1,6 @@
 #include "group_box.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPolygon>
 #include <QStyle>
@@ -15,7 +16,7 @@ void GroupBox::SetTitleLook(bool bold, const QColor& colour) {
     update();
 }
 
-void GroupBox::paintEvent(QPaintEvent*) {
+void GroupBox::paintEvent(QPaintEvent* event) {
     QStyleOptionGroupBox option;
     initStyleOption(&option);
     QPainter painter(this);
@@ -29,13 +30,17 @@ void GroupBox::paintEvent(QPaintEvent*) {
         option.palette.setColor(QPalette::WindowText, titleColour_);
     if (style()->name() == QLatin1String("fusion") &&
         (option.subControls & QStyle::SC_GroupBoxFrame)) {
-        DrawFusionFrame(painter, option);
+        const int frameTop = DrawFusionFrame(painter, option);
         option.subControls &= ~QStyle::SC_GroupBoxFrame;
+        // The title and the check box lie above the frame's top line: a repaint of fields
+        // inside the frame has nothing of them to draw (laying the title out is the costly part).
+        if (frameTop > 0 && !event->region().intersects(QRect(0, 0, width(), frameTop)))
+            return;
     }
     style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
 }
 
-void GroupBox::DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& option) {
+int GroupBox::DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& option) {
     // Fusion's frame, pixel for pixel: a faint grey line with softened corners around a barely
     // darker inside, below the title's line and one pixel in from the left and the top. Each
     // shade is given as the opaque colour it makes on the background: large translucent fills
@@ -50,7 +55,7 @@ void GroupBox::DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& op
         style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
     const QRect frame = area.adjusted(1, titleHeight + kTitleGap + 1, 0, 0); // px
     if (frame.width() < 4 || frame.height() < 4)
-        return;
+        return 0;
     const QColor background = option.palette.color(QPalette::Window);
     // `grey` (0-255) laid over the background with `alpha` (0-255).
     const auto shade = [&background](int grey, int alpha) {
@@ -75,6 +80,7 @@ void GroupBox::DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& op
     painter.setPen(shade(0x5a, 31));
     painter.drawPoints(QPolygon({{l + 1, t + 1}, {r - 1, t + 1}, {l + 1, b - 1}, {r - 1, b - 1}}));
     painter.restore();
+    return t;
 }
 
 } // namespace velkor::ui

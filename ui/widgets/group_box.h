@@ -22,7 +22,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& option);
+    // Draws the frame; returns the y of its top line (px), or 0 when there was no room for it.
+    int DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& option);
 
     bool titleBold_ = false;
     QColor titleColour_;
