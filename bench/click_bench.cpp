@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QStyleOptionViewItem>
@@ -115,10 +116,47 @@ Figure Rounds(const std::vector<double>& values, int rounds) {
     return {Median(values), *low, *high};
 }
 
+// The cells of the grids of a page: their texts after one turn, in a fixed order.
+std::vector<QString> CellTexts(const QList<QTableWidget*>& grids) {
+    std::vector<QString> texts;
+    for (const QTableWidget* grid : grids)
+        for (int row = 0; row < grid->rowCount(); ++row)
+            for (int column = 0; column < grid->columnCount(); ++column) {
+                const QTableWidgetItem* cell = grid->item(row, column);
+                texts.push_back(cell ? cell->text() : QString());
+            }
+    return texts;
+}
+
+// A grid of the click, as a plain table of the same geometry, sizes, font and palette.
+QTableWidget* PlainGrid(QWidget* bare, QWidget* window, const QTableWidget* grid) {
+    auto* plain = new QTableWidget(grid->rowCount(), grid->columnCount(), bare);
+    plain->setFont(grid->font());
+    plain->setPalette(grid->palette());
+    plain->setGeometry(QRect(grid->mapTo(window, QPoint(0, 0)), grid->size()));
+    plain->horizontalHeader()->setVisible(grid->horizontalHeader()->isVisible());
+    plain->verticalHeader()->setVisible(grid->verticalHeader()->isVisible());
+    for (int row = 0; row < grid->rowCount(); ++row)
+        plain->setRowHeight(row, grid->rowHeight(row));
+    for (int column = 0; column < grid->columnCount(); ++column)
+        plain->setColumnWidth(column, grid->columnWidth(column));
+    for (int row = 0; row < grid->rowCount(); ++row)
+        for (int column = 0; column < grid->columnCount(); ++column)
+            if (const QTableWidgetItem* cell = grid->item(row, column))
+                plain->setItem(row, column, new QTableWidgetItem(cell->text()));
+    return plain;
+}
+
 // The floor of a click: the same count of plain read-only line edits, with the geometry, font
-// and palette of the fields the click changed, on a bare window of the same size, given the
-// texts the click gave them (one list per turn); timed alone and with the repaint.
+// and palette of the fields the click changed, and plain tables in place of the grids whose
+// cells it changed, on a bare window of the same size, given the texts the click gave them
+// (one list per turn: the fields' texts, then the changed cells'); timed alone and with the
+// repaint.
+struct ChangedCell {
+    int grid, row, column;
+};
 void PrintFloor(QWidget* window, const std::vector<QLineEdit*>& fields,
+                const QList<QTableWidget*>& grids, const std::vector<ChangedCell>& cells,
                 const std::vector<std::vector<QString>>& texts, int clicks, int rounds) {
     QWidget bare;
     bare.setFixedSize(window->size());
@@ -133,6 +171,9 @@ void PrintFloor(QWidget* window, const std::vector<QLineEdit*>& fields,
         edit->setGeometry(QRect(field->mapTo(window, QPoint(0, 0)), field->size()));
         edits.push_back(edit);
     }
+    std::vector<QTableWidget*> plainGrids;
+    for (const QTableWidget* grid : grids)
+        plainGrids.push_back(PlainGrid(&bare, window, grid));
     bare.show();
     QCoreApplication::processEvents();
     std::vector<double> alone, painted;
@@ -142,6 +183,10 @@ void PrintFloor(QWidget* window, const std::vector<QLineEdit*>& fields,
         timer.start();
         for (size_t k = 0; k < edits.size(); ++k)
             edits[k]->setText(turn[k]);
+        for (size_t k = 0; k < cells.size(); ++k)
+            plainGrids[static_cast<size_t>(cells[k].grid)]
+                ->item(cells[k].row, cells[k].column)
+                ->setText(turn[edits.size() + k]);
         const double set = static_cast<double>(timer.nsecsElapsed()) / 1000; // µs
         QCoreApplication::processEvents();
         const double total = static_cast<double>(timer.nsecsElapsed()) / 1000; // µs
@@ -151,9 +196,10 @@ void PrintFloor(QWidget* window, const std::vector<QLineEdit*>& fields,
         }
     }
     const Figure a = Rounds(alone, rounds), p = Rounds(painted, rounds);
-    std::printf("%-12s %-10s %10.1f (%6.1f-%6.1f) %10.1f (%6.1f-%6.1f)   %zu plain fields\n",
+    std::printf("%-12s %-10s %10.1f (%6.1f-%6.1f) %10.1f (%6.1f-%6.1f)   %zu plain fields, "
+                "%zu plain cells\n",
                 "  floor", "setText", a.median, a.low, a.high, p.median, p.low, p.high,
-                edits.size());
+                edits.size(), cells.size());
 }
 
 // Closes any modal box a click opens (a bad input): counted, so the figures can be doubted.
@@ -203,7 +249,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents();
         // The line edits of the page and their texts after each turn of the inputs.
         const QList<QLineEdit*> lineEdits = button->parentWidget()->findChildren<QLineEdit*>();
-        std::vector<std::vector<QString>> turns;
+        const QList<QTableWidget*> grids = button->parentWidget()->findChildren<QTableWidget*>();
+        std::vector<std::vector<QString>> turns, cellTurns;
         std::vector<double> alone, painted, roundAlone, roundPainted;
         const int perRound = std::max(1, clicks / rounds);
         for (int i = -50; i < perRound * rounds; ++i) { // 50 warm-up clicks
@@ -221,6 +268,7 @@ int main(int argc, char* argv[]) {
                 turns.emplace_back();
                 for (QLineEdit* edit : lineEdits)
                     turns.back().push_back(edit->text());
+                cellTurns.push_back(CellTexts(grids));
             }
             if (i < 0)
                 continue;
@@ -248,8 +296,23 @@ int main(int argc, char* argv[]) {
                 for (size_t t = 0; t < turns.size(); ++t)
                     texts[t].push_back(turns[t][k]);
             }
-            if (!changed.empty())
-                PrintFloor(window, changed, texts, perRound * rounds, rounds);
+            // The grid cells it changed, in the order CellTexts gives them.
+            std::vector<ChangedCell> cells;
+            size_t index = 0;
+            for (int g = 0; g < static_cast<int>(grids.size()); ++g)
+                for (int row = 0; row < grids[g]->rowCount(); ++row)
+                    for (int column = 0; column < grids[g]->columnCount(); ++column, ++index) {
+                        bool changes = false;
+                        for (size_t t = 1; t < cellTurns.size(); ++t)
+                            changes = changes || cellTurns[t][index] != cellTurns[t - 1][index];
+                        if (!changes)
+                            continue;
+                        cells.push_back({g, row, column});
+                        for (size_t t = 0; t < cellTurns.size(); ++t)
+                            texts[t].push_back(cellTurns[t][index]);
+                    }
+            if (!changed.empty() || !cells.empty())
+                PrintFloor(window, changed, grids, cells, texts, perRound * rounds, rounds);
         }
     }
     if (boxes > 0)
