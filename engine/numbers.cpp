@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include "decimal_digits.h"
 #include "faults.h"
 
 #include <cfloat>
@@ -36,15 +37,6 @@ std::string WithSeparator(const std::string& text, const NumberLocale& locale) {
             out += c;
     }
     return out;
-}
-
-// The value in C notation ("1.25e-01") with `precision` digits after the point, exactly
-// rounded and independent of any locale.
-std::string ScientificText(long double value, int precision) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, precision);
-    return std::string(buffer, result.ptr);
 }
 
 // The decimal exponent written after the "e" at `ePos` of a C-notation text.

@@ -1,0 +1,105 @@
+// The integer digit path must print exactly what the C library prints, on every value.
+#include "decimal_digits.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
+namespace velkor {
+namespace {
+
+std::string Reference(long double value, int precision) {
+    char buffer[128];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, precision);
+    return std::string(buffer, result.ptr);
+}
+
+struct Row {
+    long double value;
+    int precision;
+    const char* text;
+};
+
+TEST(ScientificText, WorkedRows) {
+    const std::vector<Row> rows = {
+        {0.75L, 14, "7.50000000000000e-01"},
+        {0.125L, 1, "1.2e-01"}, // an exact half goes to the even digit, as printf does
+        {0.375L, 1, "3.8e-01"}, // and up when the even digit is above
+        {2.5L, 0, "2e+00"},
+        {9.9996L, 3, "1.000e+01"}, // rounding carries into a new leading digit
+        {-451.5625L, 14, "-4.51562500000000e+02"},
+        {1e15L, 14, "1.00000000000000e+15"},
+        {123456789012345678.0L, 17, "1.23456789012345678e+17"},
+        {0.0L, 14, "0.00000000000000e+00"},
+        {-0.0L, 3, "-0.000e+00"},
+        {1e-300L, 5, "1.00000e-300"}, // beyond the integer path: the C library answers
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(ScientificText(row.value, row.precision), row.text)
+            << static_cast<double>(row.value) << " with " << row.precision;
+}
+
+TEST(ScientificText, NonFiniteValuesAsTheCLibraryWritesThem) {
+    for (const long double value :
+         {std::numeric_limits<long double>::infinity(),
+          -std::numeric_limits<long double>::infinity(),
+          std::numeric_limits<long double>::quiet_NaN(), LDBL_MAX, LDBL_MIN, -LDBL_TRUE_MIN})
+        EXPECT_EQ(ScientificText(value, 14), Reference(value, 14));
+}
+
+// Random significands over the whole range the integer path covers and beyond it, and values
+// typed as decimals, multiplied and divided: the digits match the C library's at every
+// precision the program uses.
+TEST(ScientificText, MatchesTheCLibrary) {
+    std::mt19937_64 random(20261209);
+    std::uniform_int_distribution<int> exponent(-140, 140); // 2^-140 to 2^140
+    std::uniform_int_distribution<int> precision(0, 17);
+    for (int i = 0; i < 200000; ++i) {
+        const long double fraction =
+            std::ldexp(static_cast<long double>(random() | (1ULL << 63)), -64);
+        const long double value = std::ldexp(fraction, exponent(random)) * (i % 2 ? -1 : 1);
+        const int p = precision(random);
+        ASSERT_EQ(ScientificText(value, p), Reference(value, p)) << i;
+    }
+    std::uniform_int_distribution<long long> typed(1, 999999);
+    std::uniform_int_distribution<int> decimals(0, 6);
+    for (int i = 0; i < 200000; ++i) {
+        const long double a = typed(random) / std::pow(10.0L, decimals(random));
+        const long double b = typed(random) / std::pow(10.0L, decimals(random));
+        for (const long double value : {a, a * b, a / b, a + b})
+            for (const int p : {14, 17, 3})
+                ASSERT_EQ(ScientificText(value, p), Reference(value, p)) << i;
+    }
+}
+
+// Exact halves at the last kept digit, where only the tie rule decides.
+TEST(ScientificText, ExactHalvesMatchTheCLibrary) {
+    for (long long whole = 1; whole < 5000; ++whole)
+        for (int shift = 0; shift <= 8; ++shift) {
+            const long double value =
+                std::ldexp(static_cast<long double>(2 * whole + 1), -1 - shift);
+            for (int p = 0; p <= 6; ++p)
+                ASSERT_EQ(ScientificText(value, p), Reference(value, p)) << whole << " " << shift;
+        }
+}
+
+TEST(LeadingDigits, GivesNothingWhereTheIntegersDoNotReach) {
+    EXPECT_FALSE(LeadingDigits(0.0L, 15));
+    EXPECT_FALSE(LeadingDigits(1.0L, 0));
+    EXPECT_FALSE(LeadingDigits(1.0L, 19));
+    EXPECT_FALSE(LeadingDigits(1e-300L, 15));
+    EXPECT_FALSE(LeadingDigits(std::numeric_limits<long double>::infinity(), 15));
+    const auto digits = LeadingDigits(-2.5e-3L, 3);
+    ASSERT_TRUE(digits);
+    EXPECT_EQ(digits->digits, 250u);
+    EXPECT_EQ(digits->exponent, -5);
+}
+
+} // namespace
+} // namespace velkor
