@@ -6,6 +6,8 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <system_error>
 
 namespace velkor {
@@ -66,6 +68,44 @@ long long DecimalMagnitude(const std::string& integer, const std::string& fracti
         if (IsDigit(d) && power < 1000000)
             power = power * 10 + (d - '0');
     return magnitude + (!exponent.empty() && exponent[0] == '-' ? -power : power);
+}
+
+// integer.fraction x 10^exponent (digits only) when its digits and the power of ten are both
+// exact in extended precision: then one rounded product or quotient is the nearest value, as
+// the C library's general conversion would find it at many times the cost. Empty otherwise.
+std::optional<long double> ExactDecimal(const std::string& integer, const std::string& fraction,
+                                        const std::string& exponent) {
+    constexpr std::size_t kMaxDigits = 19; // 10^19 < 2^64, the extended significand
+    constexpr int kMaxExactPower = 27;     // 5^27 < 2^64: 10^27 is exact
+    constexpr std::size_t kMaxExponentDigits = 4;
+    if (LDBL_MANT_DIG != 64 || exponent.size() > kMaxExponentDigits)
+        return std::nullopt;
+    std::uint64_t digits = 0;
+    std::size_t count = 0; // significant digits, leading zeros not counted
+    for (const std::string* part : {&integer, &fraction})
+        for (char d : *part) {
+            if (count == 0 && d == '0')
+                continue;
+            if (++count > kMaxDigits)
+                return std::nullopt;
+            digits = digits * 10 + static_cast<std::uint64_t>(d - '0');
+        }
+    int power = 0;
+    for (char d : exponent)
+        if (IsDigit(d))
+            power = power * 10 + (d - '0');
+    if (!exponent.empty() && exponent[0] == '-')
+        power = -power;
+    power -= static_cast<int>(fraction.size());
+    if (digits == 0)
+        return 0.0L;
+    if (power > kMaxExactPower || power < -kMaxExactPower)
+        return std::nullopt;
+    long double scale = 1.0L; // 10^|power|, exact
+    for (int i = 0; i < std::abs(power); ++i)
+        scale *= 10.0L;
+    const auto whole = static_cast<long double>(digits); // exact
+    return power >= 0 ? whole * scale : whole / scale;
 }
 
 // Fixed notation with `decimals` decimals, after taking the value to `significant` digits
@@ -164,6 +204,8 @@ std::optional<long double> ReadNumberExtended(std::string_view text, const Numbe
     if (i != text.size())
         return std::nullopt;
 
+    if (const std::optional<long double> exact = ExactDecimal(integer, fraction, exponent))
+        return negative ? -*exact : *exact;
     // The number in C notation, converted without regard to the C library's locale.
     std::string c = negative ? "-" : "";
     c += integer.empty() ? "0" : integer;
