@@ -1,6 +1,7 @@
 // What a click shows after its partial repaint: the window as a whole fresh paint draws it.
 // The result fields' panels come from a memo and group boxes skip their titles when only
-// fields inside the frame repaint; neither may change a pixel.
+// fields below the title repaint (on the mains page some reach into the gap above the frame
+// line); neither may change a pixel.
 #include "main_window.h"
 #include "panel_memo.h"
 #include "support_window.h"

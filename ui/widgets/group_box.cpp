@@ -30,11 +30,12 @@ void GroupBox::paintEvent(QPaintEvent* event) {
         option.palette.setColor(QPalette::WindowText, titleColour_);
     if (style()->name() == QLatin1String("fusion") &&
         (option.subControls & QStyle::SC_GroupBoxFrame)) {
-        const int frameTop = DrawFusionFrame(painter, option);
+        const int titleBottom = DrawFusionFrame(painter, option);
         option.subControls &= ~QStyle::SC_GroupBoxFrame;
         // The title and the check box lie above the frame's top line: a repaint of fields
-        // inside the frame has nothing of them to draw (laying the title out is the costly part).
-        if (frameTop > 0 && !event->region().intersects(QRect(0, 0, width(), frameTop)))
+        // inside the frame, or reaching only into the gap above the line, has nothing of them to
+        // draw (laying the title out is the costly part).
+        if (titleBottom > 0 && !event->region().intersects(QRect(0, 0, width(), titleBottom)))
             return;
     }
     style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
@@ -80,7 +81,7 @@ int GroupBox::DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& opt
     painter.setPen(shade(0x5a, 31));
     painter.drawPoints(QPolygon({{l + 1, t + 1}, {r - 1, t + 1}, {l + 1, b - 1}, {r - 1, b - 1}}));
     painter.restore();
-    return t;
+    return area.top() + titleHeight;
 }
 
 } // namespace velkor::ui

@@ -22,7 +22,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Draws the frame; returns the y of its top line (px), or 0 when there was no room for it.
+    // Draws the frame; returns the y below which the title and the check box have nothing to
+    // draw (px), or 0 when there was no room for the frame.
     int DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& option);
 
     bool titleBold_ = false;
