@@ -116,16 +116,21 @@ Figure Rounds(const std::vector<double>& values, int rounds) {
     return {Median(values), *low, *high};
 }
 
-// The cells of the grids of a page: their texts after one turn, in a fixed order.
-std::vector<QString> CellTexts(const QList<QTableWidget*>& grids) {
-    std::vector<QString> texts;
-    for (const QTableWidget* grid : grids)
-        for (int row = 0; row < grid->rowCount(); ++row)
-            for (int column = 0; column < grid->columnCount(); ++column) {
-                const QTableWidgetItem* cell = grid->item(row, column);
-                texts.push_back(cell ? cell->text() : QString());
-            }
-    return texts;
+// Every cell of the grids of a page, in a fixed order, and the text of one.
+struct CellAt {
+    int grid, row, column;
+};
+std::vector<CellAt> CellsOf(const QList<QTableWidget*>& grids) {
+    std::vector<CellAt> cells;
+    for (int g = 0; g < static_cast<int>(grids.size()); ++g)
+        for (int row = 0; row < grids[g]->rowCount(); ++row)
+            for (int column = 0; column < grids[g]->columnCount(); ++column)
+                cells.push_back({g, row, column});
+    return cells;
+}
+QString TextAt(const QList<QTableWidget*>& grids, const CellAt& at) {
+    const QTableWidgetItem* cell = grids[at.grid]->item(at.row, at.column);
+    return cell ? cell->text() : QString();
 }
 
 // A grid of the click, as a plain table of the same geometry, sizes, font and palette.
@@ -152,11 +157,8 @@ QTableWidget* PlainGrid(QWidget* bare, QWidget* window, const QTableWidget* grid
 // cells it changed, on a bare window of the same size, given the texts the click gave them
 // (one list per turn: the fields' texts, then the changed cells'); timed alone and with the
 // repaint.
-struct ChangedCell {
-    int grid, row, column;
-};
 void PrintFloor(QWidget* window, const std::vector<QLineEdit*>& fields,
-                const QList<QTableWidget*>& grids, const std::vector<ChangedCell>& cells,
+                const QList<QTableWidget*>& grids, const std::vector<CellAt>& cells,
                 const std::vector<std::vector<QString>>& texts, int clicks, int rounds) {
     QWidget bare;
     bare.setFixedSize(window->size());
@@ -250,7 +252,9 @@ int main(int argc, char* argv[]) {
         // The line edits of the page and their texts after each turn of the inputs.
         const QList<QLineEdit*> lineEdits = button->parentWidget()->findChildren<QLineEdit*>();
         const QList<QTableWidget*> grids = button->parentWidget()->findChildren<QTableWidget*>();
-        std::vector<std::vector<QString>> turns, cellTurns;
+        const std::vector<CellAt> allCells = CellsOf(grids);
+        std::vector<std::vector<QString>> turns; // the fields' texts, then the cells'
+
         std::vector<double> alone, painted, roundAlone, roundPainted;
         const int perRound = std::max(1, clicks / rounds);
         for (int i = -50; i < perRound * rounds; ++i) { // 50 warm-up clicks
@@ -268,7 +272,8 @@ int main(int argc, char* argv[]) {
                 turns.emplace_back();
                 for (QLineEdit* edit : lineEdits)
                     turns.back().push_back(edit->text());
-                cellTurns.push_back(CellTexts(grids));
+                for (const CellAt& cell : allCells)
+                    turns.back().push_back(TextAt(grids, cell));
             }
             if (i < 0)
                 continue;
@@ -284,33 +289,26 @@ int main(int argc, char* argv[]) {
         std::printf("%-12s %-10s %10.1f (%6.1f-%6.1f) %10.1f (%6.1f-%6.1f)\n", c.page, c.button,
                     Median(alone), *aMin, *aMax, Median(painted), *pMin, *pMax);
         if (!only.isEmpty()) { // one button: also its floor, the fields it changed as plain ones
+            // The read-only fields and the cells it changed, with their texts in each turn.
             std::vector<QLineEdit*> changed;
+            std::vector<CellAt> cells;
             std::vector<std::vector<QString>> texts(turns.size());
-            for (size_t k = 0; k < static_cast<size_t>(lineEdits.size()); ++k) {
+            const size_t fields = static_cast<size_t>(lineEdits.size());
+            for (size_t k = 0; k < turns.front().size(); ++k) {
                 bool changes = false;
                 for (size_t t = 1; t < turns.size(); ++t)
                     changes = changes || turns[t][k] != turns[t - 1][k];
-                if (!changes || !lineEdits[static_cast<qsizetype>(k)]->isReadOnly())
+                if (!changes)
                     continue;
-                changed.push_back(lineEdits[static_cast<qsizetype>(k)]);
+                if (k >= fields)
+                    cells.push_back(allCells[k - fields]);
+                else if (QLineEdit* edit = lineEdits[static_cast<qsizetype>(k)]; edit->isReadOnly())
+                    changed.push_back(edit);
+                else
+                    continue;
                 for (size_t t = 0; t < turns.size(); ++t)
                     texts[t].push_back(turns[t][k]);
             }
-            // The grid cells it changed, in the order CellTexts gives them.
-            std::vector<ChangedCell> cells;
-            size_t index = 0;
-            for (int g = 0; g < static_cast<int>(grids.size()); ++g)
-                for (int row = 0; row < grids[g]->rowCount(); ++row)
-                    for (int column = 0; column < grids[g]->columnCount(); ++column, ++index) {
-                        bool changes = false;
-                        for (size_t t = 1; t < cellTurns.size(); ++t)
-                            changes = changes || cellTurns[t][index] != cellTurns[t - 1][index];
-                        if (!changes)
-                            continue;
-                        cells.push_back({g, row, column});
-                        for (size_t t = 0; t < cellTurns.size(); ++t)
-                            texts[t].push_back(cellTurns[t][index]);
-                    }
             if (!changed.empty() || !cells.empty())
                 PrintFloor(window, changed, grids, cells, texts, perRound * rounds, rounds);
         }

@@ -51,8 +51,18 @@ int ExponentOf(const std::string& text, std::size_t ePos) {
     return exponent;
 }
 
+// The signed value of an exponent's digits ("-12", "7"; empty is 0), saturating far beyond
+// any representable range.
+long long ExponentValue(const std::string& exponent) {
+    long long power = 0;
+    for (char d : exponent)
+        if (IsDigit(d) && power < 1000000)
+            power = power * 10 + (d - '0');
+    return !exponent.empty() && exponent[0] == '-' ? -power : power;
+}
+
 // The power of ten of the leading digit of integer.fraction x 10^exponent (digits only, a
-// non-zero mantissa); the exponent saturates far beyond any representable range.
+// non-zero mantissa).
 long long DecimalMagnitude(const std::string& integer, const std::string& fraction,
                            const std::string& exponent) {
     long long magnitude = 0;
@@ -63,11 +73,7 @@ long long DecimalMagnitude(const std::string& integer, const std::string& fracti
         const std::size_t first = fraction.find_first_not_of('0');
         magnitude = first == std::string::npos ? 0 : -static_cast<long long>(first) - 1;
     }
-    long long power = 0;
-    for (char d : exponent)
-        if (IsDigit(d) && power < 1000000)
-            power = power * 10 + (d - '0');
-    return magnitude + (!exponent.empty() && exponent[0] == '-' ? -power : power);
+    return magnitude + ExponentValue(exponent);
 }
 
 // integer.fraction x 10^exponent (digits only) when its digits and the power of ten are both
@@ -77,8 +83,7 @@ std::optional<long double> ExactDecimal(const std::string& integer, const std::s
                                         const std::string& exponent) {
     constexpr std::size_t kMaxDigits = 19; // 10^19 < 2^64, the extended significand
     constexpr int kMaxExactPower = 27;     // 5^27 < 2^64: 10^27 is exact
-    constexpr std::size_t kMaxExponentDigits = 4;
-    if (LDBL_MANT_DIG != 64 || exponent.size() > kMaxExponentDigits)
+    if (LDBL_MANT_DIG != 64)
         return std::nullopt;
     std::uint64_t digits = 0;
     std::size_t count = 0; // significant digits, leading zeros not counted
@@ -90,19 +95,13 @@ std::optional<long double> ExactDecimal(const std::string& integer, const std::s
                 return std::nullopt;
             digits = digits * 10 + static_cast<std::uint64_t>(d - '0');
         }
-    int power = 0;
-    for (char d : exponent)
-        if (IsDigit(d))
-            power = power * 10 + (d - '0');
-    if (!exponent.empty() && exponent[0] == '-')
-        power = -power;
-    power -= static_cast<int>(fraction.size());
+    const long long power = ExponentValue(exponent) - static_cast<long long>(fraction.size());
     if (digits == 0)
         return 0.0L;
     if (power > kMaxExactPower || power < -kMaxExactPower)
         return std::nullopt;
     long double scale = 1.0L; // 10^|power|, exact
-    for (int i = 0; i < std::abs(power); ++i)
+    for (long long i = 0; i < std::abs(power); ++i)
         scale *= 10.0L;
     const auto whole = static_cast<long double>(digits); // exact
     return power >= 0 ? whole * scale : whole / scale;
