@@ -151,6 +151,9 @@ TForm1::TForm1(QWidget* parent, Start start)
                          ? QStringList{windows, QStringLiteral("Liberation Sans")}
                          : QStringList{QStringLiteral("Liberation Sans")});
     font.setPointSize(8);
+    // Latin text needs no OpenType shaping: a written field is laid out from the font's glyph
+    // map and kerning alone, several times quicker.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     setFont(font);
     velkor::ui::SetForeground(this, QPalette::WindowText, kNavy);
     velkor::ui::SetForeground(this, QPalette::ButtonText, kNavy);
