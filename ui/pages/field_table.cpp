@@ -46,11 +46,17 @@ QLineEdit* MakeEdit(const char* text, QWidget* parent) {
     return edit;
 }
 
-// A result field: read-only, its panel drawn from the window's memo.
-QLineEdit* MakeResult(const char* text, QWidget* parent) {
+// A field a handler writes: its panel drawn from the window's memo.
+QLineEdit* MakeWritten(const char* text, QWidget* parent) {
     auto* edit = MakeEdit(text, parent);
-    edit->setReadOnly(true);
     PanelMemo::Apply(edit);
+    return edit;
+}
+
+// A result field: read-only, written by the handlers only.
+QLineEdit* MakeResult(const char* text, QWidget* parent) {
+    auto* edit = MakeWritten(text, parent);
+    edit->setReadOnly(true);
     return edit;
 }
 
@@ -145,6 +151,7 @@ QWidget* MakeItem(QWidget* parent, const Item& item, Icons& icons) {
     case Kind::Label:
         return new QLabel(Utf8(item.text), parent);
     case Kind::Edit:
+        return MakeWritten(item.text, parent);
     case Kind::SpinField:
         return MakeEdit(item.text, parent);
     case Kind::Result:
@@ -254,7 +261,7 @@ void BuildFields(QWidget* root, std::span<const Field> fields, Colour resultTint
                 widget = MakeResult(field.text, parent);
                 SetFieldBackground(widget, resultTint);
             } else {
-                widget = MakeEdit(field.text, parent);
+                widget = MakeWritten(field.text, parent);
             }
         }
         widget->setObjectName(QLatin1String(field.name));

@@ -1,9 +1,11 @@
 #include "panel_memo.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionFrame>
 
 #include <cstring>
@@ -41,6 +43,14 @@ bool SamePixels(const QImage& image, const QRect& area, const QImage& copy) {
     return true;
 }
 
+// Puts `pixels` in place of what `painter` holds at `at`, within the paint's clip.
+void CopyIn(QPainter* painter, const QPoint& at, const QImage& pixels) {
+    painter->save();
+    painter->setCompositionMode(QPainter::CompositionMode_Source);
+    painter->drawImage(at, pixels);
+    painter->restore();
+}
+
 } // namespace
 
 // Left without a base, a proxy would draw in the desktop's style rather than the application's.
@@ -54,54 +64,158 @@ void PanelMemo::Apply(QLineEdit* edit) {
         memo->setParent(window);
     }
     edit->setStyle(memo);
+    memo->backdrops_[edit] = {};
+    edit->installEventFilter(memo);
+    connect(edit, &QObject::destroyed, memo, [memo, edit] { memo->backdrops_.erase(edit); });
+}
+
+bool PanelMemo::HasBackdrop(const QWidget* edit) const {
+    const auto field = backdrops_.find(edit);
+    return field != backdrops_.end() && !field->second.pixels.isNull();
+}
+
+bool PanelMemo::KeepsBackdrop(const QWidget* edit) const {
+    return HasBackdrop(edit) && edit->testAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool PanelMemo::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = static_cast<QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::PaletteChange: {
+        // The field's own look changes its palette too; only its parent's can change what
+        // lies beneath it.
+        const auto field = backdrops_.find(edit);
+        const QWidget* parent = edit->parentWidget();
+        if (field != backdrops_.end() && parent &&
+            (parent->palette().cacheKey() == field->second.parentPalette.cacheKey() ||
+             parent->palette() == field->second.parentPalette))
+            break;
+        DropBackdrop(edit);
+        break;
+    }
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::StyleChange:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ParentChange:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        DropBackdrop(edit);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void PanelMemo::TakeBackdrop(const QWidget* edit, const QImage& pixels) const {
+    const auto field = backdrops_.find(edit);
+    if (field == backdrops_.end() || !field->second.pixels.isNull() || !edit->parentWidget())
+        return;
+    field->second = {pixels, edit->parentWidget()->palette()};
+    // The field turns opaque once this paint is over: Qt reads the flag while it paints.
+    QPointer<PanelMemo> memo(const_cast<PanelMemo*>(this));
+    auto* widget = const_cast<QWidget*>(edit);
+    QMetaObject::invokeMethod(
+        widget,
+        [memo, widget] {
+            if (memo && memo->HasBackdrop(widget))
+                widget->setAttribute(Qt::WA_OpaquePaintEvent);
+        },
+        Qt::QueuedConnection);
+}
+
+void PanelMemo::DropBackdrop(QWidget* edit) const {
+    const auto field = backdrops_.find(edit);
+    if (field == backdrops_.end() || field->second.pixels.isNull())
+        return;
+    field->second = {};
+    if (edit->testAttribute(Qt::WA_OpaquePaintEvent)) {
+        edit->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        edit->update(); // the parents paint beneath it again
+    }
+}
+
+const PanelMemo::Panel* PanelMemo::Match(const QStyleOption* option, const QImage& under) const {
+    const auto* frame = static_cast<const QStyleOptionFrame*>(option);
+    for (const Panel& panel : panels_)
+        if (panel.size == option->rect.size() && panel.state == option->state &&
+            panel.lineWidth == frame->lineWidth && panel.midLineWidth == frame->midLineWidth &&
+            panel.features == int(frame->features) &&
+            (panel.palette.cacheKey() == option->palette.cacheKey() ||
+             panel.palette == option->palette) &&
+            (panel.before.cacheKey() == under.cacheKey() || panel.before == under))
+            return &panel;
+    return nullptr;
+}
+
+const PanelMemo::Panel* PanelMemo::MatchPixels(const QStyleOption* option, const QImage& target,
+                                               const QRect& area) const {
+    const auto* frame = static_cast<const QStyleOptionFrame*>(option);
+    for (const Panel& panel : panels_)
+        if (panel.size == option->rect.size() && panel.state == option->state &&
+            panel.lineWidth == frame->lineWidth && panel.midLineWidth == frame->midLineWidth &&
+            panel.features == int(frame->features) &&
+            (panel.palette.cacheKey() == option->palette.cacheKey() ||
+             panel.palette == option->palette) &&
+            SamePixels(target, area, panel.before))
+            return &panel;
+    return nullptr;
+}
+
+void PanelMemo::Remember(const Panel& panel) const {
+    if (panels_.size() < kMostPanels) {
+        panels_.push_back(panel);
+    } else {
+        panels_[next_] = panel;
+        next_ = (next_ + 1) % kMostPanels;
+    }
 }
 
 void PanelMemo::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                               QPainter* painter, const QWidget* widget) const {
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-    QRect area; // px, in the target image
-    QImage* target = element == PE_PanelLineEdit && frame && painter
-                         ? Target(painter, option->rect, &area)
-                         : nullptr;
-    if (!target) {
+    if (element != PE_PanelLineEdit || !frame || !painter) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    const auto sameLook = [&](const Panel& panel) {
-        return panel.size == option->rect.size() && panel.state == option->state &&
-               panel.lineWidth == frame->lineWidth && panel.midLineWidth == frame->midLineWidth &&
-               panel.features == int(frame->features) &&
-               (panel.palette.cacheKey() == option->palette.cacheKey() ||
-                panel.palette == option->palette);
-    };
-    for (const Panel& panel : panels_) {
-        if (sameLook(panel) && SamePixels(*target, area, panel.before)) {
-            painter->save();
-            painter->setCompositionMode(QPainter::CompositionMode_Source);
-            painter->drawImage(option->rect.topLeft(), panel.after); // within the paint's clip
-            painter->restore();
-            ++reused_;
-            return;
-        }
-    }
-    // Only a panel drawn whole is remembered: a clipped one leaves older pixels in its place.
-    const QRegion clip = painter->paintEngine()->systemClip();
+    // The backdrop the field keeps, when it paints its own.
+    const auto field = widget ? backdrops_.find(widget) : backdrops_.end();
+    const bool kept = field != backdrops_.end() && !field->second.pixels.isNull() &&
+                      field->second.pixels.size() == option->rect.size();
+    QRect area; // px, in the target image
+    QImage* target = Target(painter, option->rect, &area);
+    // Only a panel drawn whole tells what lies beneath it: a clipped one leaves older pixels
+    // around the clip.
+    const QRegion clip = target ? painter->paintEngine()->systemClip() : QRegion();
     const bool whole =
-        !painter->hasClipping() && (clip.isEmpty() || (QRegion(area) - clip).isEmpty());
+        target && !painter->hasClipping() && (clip.isEmpty() || (QRegion(area) - clip).isEmpty());
+    // A backdrop is taken from a field that covers its whole rectangle with its panel.
+    const bool canTake =
+        field != backdrops_.end() && !kept && whole && option->rect == widget->rect();
+
+    const Panel* panel = kept     ? Match(option, field->second.pixels)
+                         : target ? MatchPixels(option, *target, area)
+                                  : nullptr;
+    if (panel) {
+        CopyIn(painter, option->rect.topLeft(), panel->after);
+        ++reused_;
+        if (canTake)
+            TakeBackdrop(widget, panel->before);
+        return;
+    }
+    if (kept) // the pixels beneath are the field's last paint, not its parents'
+        CopyIn(painter, option->rect.topLeft(), field->second.pixels);
     QImage before;
     if (whole)
-        before = target->copy(area);
+        before = kept ? field->second.pixels : target->copy(area);
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     if (!whole)
         return;
-    Panel panel{option->rect.size(),  option->state,   frame->lineWidth, frame->midLineWidth,
-                int(frame->features), option->palette, before,           target->copy(area)};
-    if (panels_.size() < kMostPanels) {
-        panels_.push_back(std::move(panel));
-    } else {
-        panels_[next_] = std::move(panel);
-        next_ = (next_ + 1) % kMostPanels;
-    }
+    Remember({option->rect.size(), option->state, frame->lineWidth, frame->midLineWidth,
+              int(frame->features), option->palette, before, target->copy(area)});
+    if (canTake)
+        TakeBackdrop(widget, before);
 }
 
 } // namespace velkor::ui
