@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <system_error>
 
 namespace velkor {
@@ -107,11 +109,58 @@ std::optional<long double> ExactDecimal(const std::string& integer, const std::s
     return power >= 0 ? whole * scale : whole / scale;
 }
 
+// 10^power for 0 <= power <= 19.
+std::uint64_t PowerOfTen(int power) {
+    std::uint64_t result = 1;
+    while (power-- > 0)
+        result *= 10;
+    return result;
+}
+
+// FixedText below for a value whose rounded figures, as a whole number of units of the last
+// decimal, fit 64 bits (every value a field shows in practice): integer arithmetic on its
+// leading digits, without writing and reading back a scientific text.
+std::optional<std::string> FixedFromDigits(long double value, int decimals, int significant) {
+    const std::optional<DecimalDigits> found = LeadingDigits(value, significant);
+    if (!found || decimals > 18)
+        return std::nullopt;
+    // |value| x 10^decimals = digits x 10^shift, taken to a whole number with halves up.
+    const int shift = found->exponent + decimals;
+    std::uint64_t kept = 0;
+    if (shift >= 0) {
+        if (significant + shift > 19)
+            return std::nullopt;
+        kept = found->digits * PowerOfTen(shift);
+    } else if (-shift <= significant) {
+        const std::uint64_t unit = PowerOfTen(-shift);
+        kept = found->digits / unit + (found->digits % unit >= unit / 2 ? 1 : 0);
+    }
+    const std::uint64_t scale = PowerOfTen(decimals);
+    char buffer[48];
+    char* out = buffer;
+    if (std::signbit(value) && kept != 0)
+        *out++ = '-';
+    out = std::to_chars(out, buffer + sizeof buffer, kept / scale).ptr;
+    if (decimals > 0) {
+        *out++ = '.';
+        char fraction[24];
+        const char* end = std::to_chars(fraction, fraction + sizeof fraction, kept % scale).ptr;
+        const auto written = static_cast<int>(end - fraction);
+        for (int i = written; i < decimals; ++i)
+            *out++ = '0';
+        for (const char* digit = fraction; digit != end; ++digit)
+            *out++ = *digit;
+    }
+    return std::string(buffer, out);
+}
+
 // Fixed notation with `decimals` decimals, after taking the value to `significant` digits
 // and rounding halves away from zero on those decimal digits.
 std::string FixedText(long double value, int decimals, int significant) {
     if (!std::isfinite(value))
         return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+    if (std::optional<std::string> quick = FixedFromDigits(value, decimals, significant))
+        return *std::move(quick);
     // The conversions below never depend on the C library's locale, which a window toolkit
     // may have switched to the user's regional settings.
     const std::string scientific = ScientificText(value, significant - 1); // [-]d.ddde[+-]x

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -126,6 +127,81 @@ TEST(ReadNumberExtended, MatchesTheCLibrary) {
         ASSERT_EQ(*read, expected) << typed;
         ASSERT_EQ(std::signbit(*read), std::signbit(expected)) << typed;
     }
+}
+
+// Fixed notation the long way: the C library's digits of the value to `significant` digits,
+// then the decimal string rounded half up at the last decimal, with the point put in.
+std::string FixedReference(long double value, int decimals, int significant) {
+    const std::string text = Reference(value, significant - 1);
+    const bool negative = text[0] == '-';
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
+        if (text[i] != '.')
+            digits += text[i];
+    const int keep = std::stoi(text.substr(e + 1)) + 1 + decimals; // digits left in place
+    std::string kept = "0";
+    if (keep > 0)
+        kept = keep >= static_cast<int>(digits.size())
+                   ? digits + std::string(keep - digits.size(), '0')
+                   : digits.substr(0, keep);
+    if (keep >= 0 && keep < static_cast<int>(digits.size()) && digits[keep] >= '5') {
+        int i = static_cast<int>(kept.size()) - 1;
+        for (; i >= 0 && kept[i] == '9'; --i)
+            kept[i] = '0';
+        if (i < 0)
+            kept.insert(kept.begin(), '1');
+        else if (keep == 0)
+            kept = "1";
+        else
+            ++kept[i];
+    }
+    kept.erase(0, std::min(kept.find_first_not_of('0'), kept.size()));
+    if (static_cast<int>(kept.size()) <= decimals)
+        kept.insert(0, decimals + 1 - kept.size(), '0');
+    const bool zero = kept.find_first_not_of('0') == std::string::npos;
+    std::string out = negative && !zero ? "-" : "";
+    out += kept.substr(0, kept.size() - decimals);
+    if (decimals > 0)
+        out += "." + kept.substr(kept.size() - decimals);
+    return out;
+}
+
+// Result fields show fixed notation from whole-number arithmetic on the leading digits; the
+// figures are those of the long way, for patterns (15 digits) and the spin display (18), on
+// random values, typed decimals and their products, exact halves at the last decimal, and
+// values too large for 64-bit units of the last decimal.
+TEST(FixedNotation, MatchesTheLongWay) {
+    const NumberLocale point = PointLocale();
+    const auto check = [&](long double value, int decimals) {
+        const std::string pattern = "%1." + std::to_string(decimals) + "f";
+        ASSERT_EQ(FormatPattern(pattern, {value}, point), FixedReference(value, decimals, 15))
+            << static_cast<double>(value) << " with " << decimals;
+        ASSERT_EQ(FormatFixed(value, decimals, point), FixedReference(value, decimals, 18))
+            << static_cast<double>(value) << " with " << decimals;
+    };
+    std::mt19937_64 random(10122026);
+    std::uniform_int_distribution<int> exponent(-90, 90); // about 1e-27 to 1e27
+    std::uniform_int_distribution<int> decimals(0, 8);
+    for (int i = 0; i < 50000; ++i) {
+        const long double fraction =
+            std::ldexp(static_cast<long double>(random() | (1ULL << 63)), -64);
+        check(std::ldexp(fraction, exponent(random)) * (i % 2 ? -1 : 1), decimals(random));
+    }
+    std::uniform_int_distribution<long long> typed(1, 999999);
+    for (int i = 0; i < 20000; ++i) {
+        const long double a = typed(random) / std::pow(10.0L, decimals(random) % 5);
+        const long double b = typed(random) / std::pow(10.0L, decimals(random) % 5);
+        for (const long double value : {a, a * b, a / b})
+            check(value, decimals(random));
+    }
+    for (long long whole = 0; whole < 3000; ++whole)
+        for (int d = 0; d <= 4; ++d)
+            check((whole + 0.5L) / std::pow(10.0L, d), d); // x.5 at the first dropped decimal
+    for (const long double value : {0.0L, -0.0L, 0.0004L, -0.0004L, 0.5L, -0.5L, 9.9996L, 999999.5L,
+                                    1e19L, 1.8e19L, 4.2e25L, -7.5e30L, 1e-30L})
+        for (int d = 0; d <= 18; ++d)
+            check(value, d);
 }
 
 TEST(LeadingDigits, GivesNothingWhereTheIntegersDoNotReach) {
