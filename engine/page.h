@@ -40,6 +40,13 @@ inline constexpr Colour kSystemWindow = Colour::System(Colour::Role::Window);
 inline constexpr Colour kSystemWindowText = Colour::System(Colour::Role::WindowText);
 inline constexpr Colour kResultTint = Colour::System(Colour::Role::InactiveCaptionText);
 
+// Normal and alarm looks of a checked field.
+struct Look {
+    Colour background;
+    Colour text;
+    bool bold = false;
+};
+
 class Page {
 public:
     virtual ~Page() = default;
@@ -63,6 +70,12 @@ public:
     virtual void SetBackground(std::string_view name, Colour colour) = 0;
     virtual void SetTextColour(std::string_view name, Colour colour) = 0;
     virtual void SetBold(std::string_view name, bool bold) = 0;
+    // The three at once; a view that shows them in one step does so here.
+    virtual void SetLook(std::string_view name, const Look& look) {
+        SetBackground(name, look.background);
+        SetTextColour(name, look.text);
+        SetBold(name, look.bold);
+    }
     virtual void SetReadOnly(std::string_view name, bool readOnly) = 0;
     virtual void SetVisible(std::string_view name, bool visible) = 0;
 
@@ -74,17 +87,8 @@ public:
     virtual void ShowErrorBox(std::string_view title, std::string_view text) = 0;
 };
 
-// Normal and alarm looks of a checked field.
-struct Look {
-    Colour background;
-    Colour text;
-    bool bold = false;
-};
-
 inline void ApplyLook(Page& page, std::string_view name, const Look& look) {
-    page.SetBackground(name, look.background);
-    page.SetTextColour(name, look.text);
-    page.SetBold(name, look.bold);
+    page.SetLook(name, look);
 }
 
 inline constexpr Look kAlarmLook{kRed, kWhite, true};

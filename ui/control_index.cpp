@@ -10,17 +10,23 @@ void ControlIndex::Add(QWidget* root, QWidget* scope) {
         const QString name = widget->objectName();
         if (name.isEmpty())
             continue;
-        const auto [entry, added] = controls_.try_emplace(name.toStdString(), widget);
-        if (!added && entry->second != widget)
+        const auto [entry, added] =
+            controls_.try_emplace(name.toStdString(), Control{widget, {}, {}, {}});
+        if (!added && entry->second.widget != widget)
             repeated.append(name);
     }
     for (const QString& name : repeated)
-        controls_[name.toStdString()] = root->findChild<QWidget*>(name);
+        controls_[name.toStdString()] = Control{root->findChild<QWidget*>(name), {}, {}, {}};
 }
 
 QWidget* ControlIndex::Find(std::string_view name) const {
     const auto found = controls_.find(name);
-    return found == controls_.end() ? nullptr : found->second.data();
+    return found == controls_.end() ? nullptr : found->second.widget.data();
+}
+
+ControlIndex::Control* ControlIndex::Entry(std::string_view name) {
+    const auto found = controls_.find(name);
+    return found == controls_.end() || !found->second.widget ? nullptr : &found->second;
 }
 
 } // namespace velkor::ui

@@ -5,7 +5,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "page.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,12 +17,22 @@ namespace velkor::ui {
 
 class ControlIndex {
 public:
+    // A named control and the looks the page last gave it (none yet: std::nullopt), so that a
+    // handler setting the same looks on every click costs a comparison, not a property search.
+    struct Control {
+        QPointer<QWidget> widget;
+        std::optional<Colour> background, text;
+        std::optional<bool> bold;
+    };
+
     // Adds every named widget inside `scope` (not `scope` itself). A name met twice resolves
     // to the control a search from `root` finds first, as findChild does.
     void Add(QWidget* root, QWidget* scope);
 
     // The control named `name`, or nullptr when the window has none (or it was deleted).
     QWidget* Find(std::string_view name) const;
+    // Its entry, or nullptr when the window has none (or it was deleted).
+    Control* Entry(std::string_view name);
 
     std::size_t Size() const { return controls_.size(); }
 
@@ -35,7 +48,7 @@ private:
             return static_cast<std::size_t>(hash);
         }
     };
-    std::unordered_map<std::string, QPointer<QWidget>, Hash, std::equal_to<>> controls_;
+    std::unordered_map<std::string, Control, Hash, std::equal_to<>> controls_;
 };
 
 } // namespace velkor::ui

@@ -18,6 +18,18 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A control's text as UTF-8; the numbers a handler reads are plain ASCII, copied as they are.
+std::string ToUtf8(const QString& text) {
+    std::string out(static_cast<std::size_t>(text.size()), '\0');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80)
+            return text.toStdString();
+        out[static_cast<std::size_t>(i)] = static_cast<char>(c);
+    }
+    return out;
+}
+
 // Whether the list's text was typed rather than picked: a property the window's lists keep.
 void SetTyped(QComboBox* list, bool typed) {
     if (list->property("velkorTyped").toBool() != typed)
@@ -34,6 +46,13 @@ void WidgetPage::AddControls(QWidget* scope) {
     controls_.Add(root_, scope);
 }
 
+ControlIndex::Control* WidgetPage::Entry(std::string_view name) {
+    ControlIndex::Control* control = controls_.Entry(name);
+    if (!control)
+        qWarning("WidgetPage: no control named %s", ToQString(name).toUtf8().constData());
+    return control;
+}
+
 QWidget* WidgetPage::Find(std::string_view name) const {
     QWidget* widget = controls_.Find(name);
     if (!widget)
@@ -44,13 +63,13 @@ QWidget* WidgetPage::Find(std::string_view name) const {
 std::string WidgetPage::Text(std::string_view name) const {
     QWidget* widget = Find(name);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        return edit->text().toStdString();
+        return ToUtf8(edit->text());
     if (auto* label = qobject_cast<QLabel*>(widget))
-        return label->text().toStdString();
+        return ToUtf8(label->text());
     if (auto* list = qobject_cast<QComboBox*>(widget))
-        return list->currentText().toStdString();
+        return ToUtf8(list->currentText());
     if (auto* view = qobject_cast<QTextEdit*>(widget))
-        return view->toPlainText().toStdString();
+        return ToUtf8(view->toPlainText());
     return {};
 }
 
@@ -114,24 +133,50 @@ bool WidgetPage::Checked(std::string_view name) const {
 }
 
 // Looks are kept as the colours they stand for and shown in the palette in force (looks.h).
+// A look the control shows already is left alone.
 void WidgetPage::SetBackground(std::string_view name, Colour colour) {
-    if (QWidget* widget = Find(name))
-        SetFieldBackground(widget, colour);
+    ControlIndex::Control* control = Entry(name);
+    if (!control || control->background == colour)
+        return;
+    SetFieldBackground(control->widget, colour);
+    control->background = colour;
 }
 
 void WidgetPage::SetTextColour(std::string_view name, Colour colour) {
-    if (QWidget* widget = Find(name))
-        SetFieldText(widget, colour);
+    ControlIndex::Control* control = Entry(name);
+    if (!control || control->text == colour)
+        return;
+    SetFieldText(control->widget, colour);
+    control->text = colour;
 }
 
 void WidgetPage::SetBold(std::string_view name, bool bold) {
-    if (QWidget* widget = Find(name)) {
-        if (widget->font().bold() == bold)
-            return;
+    if (ControlIndex::Control* control = Entry(name))
+        ShowBold(*control, bold);
+}
+
+void WidgetPage::SetLook(std::string_view name, const velkor::Look& look) {
+    ControlIndex::Control* control = Entry(name);
+    if (!control)
+        return;
+    if (control->background != look.background || control->text != look.text) {
+        SetFieldLook(control->widget, look.background, look.text);
+        control->background = look.background;
+        control->text = look.text;
+    }
+    ShowBold(*control, look.bold);
+}
+
+void WidgetPage::ShowBold(ControlIndex::Control& control, bool bold) {
+    if (control.bold == bold)
+        return;
+    QWidget* widget = control.widget;
+    if (widget->font().bold() != bold) {
         QFont font = widget->font();
         font.setBold(bold);
         widget->setFont(font);
     }
+    control.bold = bold;
 }
 
 void WidgetPage::SetReadOnly(std::string_view name, bool readOnly) {
@@ -153,9 +198,9 @@ std::string WidgetPage::Cell(std::string_view grid, int column, int row) const {
     if (!table)
         return {};
     if (const PendingCell* pending = const_cast<WidgetPage*>(this)->Pending(table, column, row))
-        return pending->text.toStdString();
+        return ToUtf8(pending->text);
     const QTableWidgetItem* cell = table->item(row, column);
-    return cell ? cell->text().toStdString() : std::string();
+    return cell ? ToUtf8(cell->text()) : std::string();
 }
 
 WidgetPage::PendingCell* WidgetPage::Pending(QTableWidget* grid, int column, int row) {

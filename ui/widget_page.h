@@ -31,6 +31,7 @@ public:
     void SetBackground(std::string_view name, Colour colour) override;
     void SetTextColour(std::string_view name, Colour colour) override;
     void SetBold(std::string_view name, bool bold) override;
+    void SetLook(std::string_view name, const velkor::Look& look) override;
     void SetReadOnly(std::string_view name, bool readOnly) override;
     void SetVisible(std::string_view name, bool visible) override;
     std::string Cell(std::string_view grid, int column, int row) const override;
@@ -52,6 +53,9 @@ private:
     void WriteCells();
 
     QWidget* Find(std::string_view name) const;
+    // The control's entry, with the looks this view last gave it.
+    ControlIndex::Control* Entry(std::string_view name);
+    static void ShowBold(ControlIndex::Control& control, bool bold);
 
     QWidget* root_;
     ControlIndex controls_;

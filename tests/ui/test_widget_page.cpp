@@ -225,6 +225,8 @@ void TestWidgetPage::writesOnlyWhatChanged_data() {
                                  << "AEAC" << int(QEvent::PaletteChange);
     QTest::newRow("bold") << "bold"
                           << "AEAC" << int(QEvent::FontChange);
+    QTest::newRow("look") << "look"
+                          << "BMAXEFF" << int(QEvent::PaletteChange);
     QTest::newRow("read-only") << "read-only"
                                << "TACA" << int(QEvent::ReadOnlyChange);
     QTest::newRow("visible") << "visible"
@@ -262,6 +264,8 @@ void TestWidgetPage::writesOnlyWhatChanged() {
             page.SetTextColour(name, velkor::kWhite);
         else if (write == "bold")
             page.SetBold(name, true);
+        else if (write == "look")
+            velkor::ApplyLook(page, name, velkor::kAlarmLook);
         else if (write == "read-only")
             page.SetReadOnly(name, false);
         else if (write == "visible")
@@ -284,6 +288,12 @@ void TestWidgetPage::writesOnlyWhatChanged() {
         QCOMPARE(int(spy->count()), firstSignals);
     if (write == "label")
         QCOMPARE(page.Text(name), std::string("12,5"));
+    if (write == "look") { // background and text colour shown in one step
+        QCOMPARE(firstEvents, 1);
+        QCOMPARE(Background(window.get(), control), QColor(255, 0, 0));
+        QCOMPARE(TextColour(window.get(), control), QColor(255, 255, 255));
+        QVERIFY(Bold(window.get(), control));
+    }
 }
 
 void TestWidgetPage::hidingAControlOfAHiddenPage() {

@@ -292,6 +292,12 @@ void SetFieldText(QWidget* field, Colour colour) {
     ApplyField(field, QApplication::palette());
 }
 
+void SetFieldLook(QWidget* field, Colour background, Colour text) {
+    const bool newBackground = Keep(field, kBackgroundKey, Pack(background));
+    if (Keep(field, kTextKey, Pack(text)) || newBackground)
+        ApplyField(field, QApplication::palette());
+}
+
 void SetForeground(QWidget* widget, QPalette::ColorRole role, Colour colour) {
     widget->setProperty(role == QPalette::ButtonText ? kButtonTextKey : kWindowTextKey,
                         Pack(colour));

@@ -40,6 +40,8 @@ QColor ReadableCaption(const QColor& colour, const QPalette& palette);
 // A field's background (QPalette::Base) and text colour (Text and WindowText).
 void SetFieldBackground(QWidget* field, Colour colour);
 void SetFieldText(QWidget* field, Colour colour);
+// Both, shown in one step.
+void SetFieldLook(QWidget* field, Colour background, Colour text);
 // A container's window-text or button-text colour, inherited by the controls inside.
 void SetForeground(QWidget* widget, QPalette::ColorRole role, Colour colour);
 // The caption colour of a GroupBox (bold caption).
