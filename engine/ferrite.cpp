@@ -4,8 +4,10 @@
 #include "numbers.h"
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace velkor {
 
@@ -222,8 +224,16 @@ FerriteDesign DesignFerrite(const FerriteInputs& inputs) {
 }
 
 void SBCALCClick(Page& page) {
+    // Each step reads its inputs when it runs; a text met before is not parsed again.
+    std::vector<std::pair<std::string, long double>> parsed; // text, value
     const auto value = [&](std::string_view field) {
-        return SpinValue(page.Text(field), page.Locale());
+        std::string text = page.Text(field);
+        for (const auto& [seen, known] : parsed)
+            if (seen == text)
+                return known;
+        const long double typed = SpinValue(text, page.Locale());
+        parsed.emplace_back(std::move(text), typed);
+        return typed;
     };
     const auto show = [&](std::string_view field, std::string_view pattern,
                           std::initializer_list<long double> values) {
