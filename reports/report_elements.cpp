@@ -128,27 +128,39 @@ QRImage::QRImage(QObject* report, const QString& name, QRectF rect, const QStrin
                  bool sizedToContent)
     : QRElement(report, name, rect), picture_(picture), sizedToContent_(sizedToContent) {}
 
+QRImage::~QRImage() = default;
+
+// The picture, read once and again only when it changes: a page printed again draws the
+// document already parsed.
+const QSvgRenderer* QRImage::Renderer() const {
+    if (picture_.isEmpty())
+        return nullptr;
+    if (!renderer_ || loaded_ != picture_) {
+        renderer_ = std::make_unique<QSvgRenderer>(picture_);
+        loaded_ = picture_;
+    }
+    return renderer_->isValid() ? renderer_.get() : nullptr;
+}
+
 QRectF QRImage::PrintedRect() const {
-    if (!sizedToContent_ || picture_.isEmpty())
+    if (!sizedToContent_)
         return rect_;
-    const QSvgRenderer renderer(picture_);
-    if (!renderer.isValid() || renderer.defaultSize().isEmpty())
+    const QSvgRenderer* renderer = Renderer();
+    if (!renderer || renderer->defaultSize().isEmpty())
         return rect_;
     // The picture's own size, at 96 pixels per inch.
-    const QSizeF size = renderer.defaultSize();
+    const QSizeF size = renderer->defaultSize();
     return {rect_.topLeft(), QSizeF(size.width() * kMmPerUnit, size.height() * kMmPerUnit)};
 }
 
 void QRImage::Paint(QPainter& painter, QPaintDevice*, const DeviceScale& scale) const {
-    if (picture_.isEmpty())
-        return;
-    QSvgRenderer renderer(picture_);
-    if (!renderer.isValid())
+    const QSvgRenderer* renderer = Renderer();
+    if (!renderer)
         return;
     const QRectF mm = PrintedRect();
-    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-    renderer.render(&painter, QRectF(scale.X(mm.left()), scale.X(mm.top()), scale.X(mm.width()),
-                                     scale.X(mm.height())));
+    renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+    renderer_->render(&painter, QRectF(scale.X(mm.left()), scale.X(mm.top()), scale.X(mm.width()),
+                                       scale.X(mm.height())));
 }
 
 QRShape::QRShape(QObject* report, const QString& name, QRectF rect)

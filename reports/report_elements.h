@@ -12,9 +12,11 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QPainter;
 class QPaintDevice;
+class QSvgRenderer;
 
 namespace velkor::reports {
 
@@ -118,6 +120,7 @@ class QRImage : public QRElement {
 public:
     QRImage(QObject* report, const QString& name, QRectF rect, const QString& picture,
             bool sizedToContent = true);
+    ~QRImage() override;
 
     QString Picture() const { return picture_; }
     void SetPicture(const QString& picture) { picture_ = picture; }
@@ -128,8 +131,12 @@ public:
     void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const override;
 
 private:
+    const QSvgRenderer* Renderer() const; // null when there is no readable picture
+
     QString picture_;
     bool sizedToContent_;
+    mutable QString loaded_; // the picture the renderer holds
+    mutable std::unique_ptr<QSvgRenderer> renderer_;
 };
 
 // A rectangle outline with a thin black pen.

@@ -1,5 +1,6 @@
 // The reports are black on white paper whatever the desktop: each page, filled after the worked
-// examples, paints the same picture under the light palette and under a dark one.
+// examples, paints the same picture under the light palette and under a dark one. A report
+// printed again after its picture changed paints the new one.
 #include "quick_rep.h"
 #include "report_commands.h"
 #include "support_fake_window.h"
@@ -27,15 +28,8 @@ QPalette Dark() {
     return dark;
 }
 
-// The report page of `form` after the worked examples, painted at 96 dpi.
-QImage PaintedReport(int page, const char* form) {
-    FakeMainWindow main;
-    main.FerriteWorkedExample();
-    main.MainsWorkedExample();
-    main.Set("IFREQ", "100");
-    main.Set("ICAP", "47");
-    main.Set("IIND", "53,9");
-    main.SetPage(page);
+// The report of the page shown, filled and painted at 96 dpi.
+QImage Painted(FakeMainWindow& main, const char* form) {
     velkor::reports::FillActiveReport(&main);
     auto* report = qobject_cast<TQuickRep*>(velkor::testing::Report(&main, form));
     if (!report)
@@ -49,6 +43,27 @@ QImage PaintedReport(int page, const char* form) {
     return image;
 }
 
+// The report page of `form` after the worked examples.
+QImage PaintedReport(int page, const char* form) {
+    FakeMainWindow main;
+    main.FerriteWorkedExample();
+    main.MainsWorkedExample();
+    main.Set("IFREQ", "100");
+    main.Set("ICAP", "47");
+    main.Set("IIND", "53,9");
+    main.SetPage(page);
+    return Painted(main, form);
+}
+
+// The inductor report with the closed core shown, its bobbin square or round.
+QImage PaintedBobbin(FakeMainWindow& main, bool square) {
+    main.SetPage(0);
+    main.SetSubPage(1);
+    main.Check("RBC1NUC", square);
+    main.Check("RBC2NUC", !square);
+    return Painted(main, "Form2");
+}
+
 } // namespace
 
 class TestReportPalette : public QObject {
@@ -56,6 +71,7 @@ class TestReportPalette : public QObject {
 private slots:
     void blackOnWhiteOnEveryPalette_data();
     void blackOnWhiteOnEveryPalette();
+    void aChangedPictureIsPaintedAfresh();
 };
 
 void TestReportPalette::blackOnWhiteOnEveryPalette_data() {
@@ -83,6 +99,16 @@ void TestReportPalette::blackOnWhiteOnEveryPalette() {
             dark += qGray(onDark.pixel(x, y)) < 64;
     QVERIFY2(dark > 1000, qPrintable(QString::number(dark)));
     QCOMPARE(onDark.pixelColor(2, 2), QColor(Qt::white));
+}
+
+void TestReportPalette::aChangedPictureIsPaintedAfresh() {
+    FakeMainWindow main;
+    const QImage square = PaintedBobbin(main, true);
+    const QImage round = PaintedBobbin(main, false); // the same report, printed again
+    FakeMainWindow fresh;
+    QVERIFY(!round.isNull());
+    QVERIFY(round != square);
+    QVERIFY(round == PaintedBobbin(fresh, false));
 }
 
 QTEST_MAIN(TestReportPalette)
