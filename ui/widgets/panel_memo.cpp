@@ -136,14 +136,18 @@ void PanelMemo::DropBackdrop(QWidget* edit) const {
     }
 }
 
-const PanelMemo::Panel* PanelMemo::Match(const QStyleOption* option, const QImage& under) const {
+bool PanelMemo::SameLook(const Panel& panel, const QStyleOption* option) {
     const auto* frame = static_cast<const QStyleOptionFrame*>(option);
+    return panel.size == option->rect.size() && panel.state == option->state &&
+           panel.lineWidth == frame->lineWidth && panel.midLineWidth == frame->midLineWidth &&
+           panel.features == int(frame->features) &&
+           (panel.palette.cacheKey() == option->palette.cacheKey() ||
+            panel.palette == option->palette);
+}
+
+const PanelMemo::Panel* PanelMemo::Match(const QStyleOption* option, const QImage& under) const {
     for (const Panel& panel : panels_)
-        if (panel.size == option->rect.size() && panel.state == option->state &&
-            panel.lineWidth == frame->lineWidth && panel.midLineWidth == frame->midLineWidth &&
-            panel.features == int(frame->features) &&
-            (panel.palette.cacheKey() == option->palette.cacheKey() ||
-             panel.palette == option->palette) &&
+        if (SameLook(panel, option) &&
             (panel.before.cacheKey() == under.cacheKey() || panel.before == under))
             return &panel;
     return nullptr;
@@ -151,14 +155,8 @@ const PanelMemo::Panel* PanelMemo::Match(const QStyleOption* option, const QImag
 
 const PanelMemo::Panel* PanelMemo::MatchPixels(const QStyleOption* option, const QImage& target,
                                                const QRect& area) const {
-    const auto* frame = static_cast<const QStyleOptionFrame*>(option);
     for (const Panel& panel : panels_)
-        if (panel.size == option->rect.size() && panel.state == option->state &&
-            panel.lineWidth == frame->lineWidth && panel.midLineWidth == frame->midLineWidth &&
-            panel.features == int(frame->features) &&
-            (panel.palette.cacheKey() == option->palette.cacheKey() ||
-             panel.palette == option->palette) &&
-            SamePixels(target, area, panel.before))
+        if (SameLook(panel, option) && SamePixels(target, area, panel.before))
             return &panel;
     return nullptr;
 }

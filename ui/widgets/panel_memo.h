@@ -58,6 +58,8 @@ private:
     static constexpr std::size_t kMostPanels = 64;
 
     bool HasBackdrop(const QWidget* edit) const;
+    // Whether `panel` was drawn with the size, state, frame and palette of `option`.
+    static bool SameLook(const Panel& panel, const QStyleOption* option);
     const Panel* Match(const QStyleOption* option, const QImage& under) const;
     const Panel* MatchPixels(const QStyleOption* option, const QImage& target,
                              const QRect& area) const;
