@@ -232,13 +232,14 @@ FieldColours ResolveField(Colour background, Colour text, const QPalette& palett
     const bool alarm = background == kRed;
     if (alarm && text.role == Colour::Role::Rgb)
         return colours;
+    const bool dark = IsDark(palette);
     // Under a dark palette a light tint becomes a dark shade of its hue; the system window
     // colour is the palette's own field colour already.
-    if (!alarm && IsDark(palette) && background.role != Colour::Role::Window &&
+    if (!alarm && dark && background.role != Colour::Role::Window &&
         colours.background.lightnessF() > 0.5f)
         colours.background = DarkShade(colours.background, colours.text);
     // Under a light palette the looks are shown as named.
-    if (IsDark(palette) && ContrastRatio(colours.text, colours.background) < kReadable)
+    if (dark && ContrastRatio(colours.text, colours.background) < kReadable)
         colours.text = BlackOrWhite(colours.background);
     return colours;
 }
