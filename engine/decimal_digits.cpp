@@ -23,13 +23,6 @@ constexpr Wide PowerOfFive(int n) {
     return power;
 }
 
-constexpr std::uint64_t PowerOfTen(int n) {
-    std::uint64_t power = 1;
-    for (int i = 0; i < n; ++i)
-        power *= 10;
-    return power;
-}
-
 int BitLength(Wide x) {
     int bits = 0;
     for (; x != 0; x >>= 1)

@@ -20,6 +20,14 @@ struct DecimalDigits {
 };
 std::optional<DecimalDigits> LeadingDigits(long double value, int significant);
 
+// 10^n for 0 <= n <= 19, exact.
+constexpr std::uint64_t PowerOfTen(int n) {
+    std::uint64_t power = 1;
+    for (int i = 0; i < n; ++i)
+        power *= 10;
+    return power;
+}
+
 // The value in C notation ("1.25e-01", "-3.000e+12") with `precision` digits after the point,
 // exactly rounded and independent of any locale.
 std::string ScientificText(long double value, int precision);

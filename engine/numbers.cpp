@@ -109,14 +109,6 @@ std::optional<long double> ExactDecimal(const std::string& integer, const std::s
     return power >= 0 ? whole * scale : whole / scale;
 }
 
-// 10^power for 0 <= power <= 19.
-std::uint64_t PowerOfTen(int power) {
-    std::uint64_t result = 1;
-    while (power-- > 0)
-        result *= 10;
-    return result;
-}
-
 // FixedText below for a value whose rounded figures, as a whole number of units of the last
 // decimal, fit 64 bits (every value a field shows in practice): integer arithmetic on its
 // leading digits, without writing and reading back a scientific text.

@@ -132,7 +132,7 @@ QRImage::~QRImage() = default;
 
 // The picture, read once and again only when it changes: a page printed again draws the
 // document already parsed.
-const QSvgRenderer* QRImage::Renderer() const {
+QSvgRenderer* QRImage::Renderer() const {
     if (picture_.isEmpty())
         return nullptr;
     if (!renderer_ || loaded_ != picture_) {
@@ -154,13 +154,13 @@ QRectF QRImage::PrintedRect() const {
 }
 
 void QRImage::Paint(QPainter& painter, QPaintDevice*, const DeviceScale& scale) const {
-    const QSvgRenderer* renderer = Renderer();
+    QSvgRenderer* renderer = Renderer();
     if (!renderer)
         return;
     const QRectF mm = PrintedRect();
-    renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
-    renderer_->render(&painter, QRectF(scale.X(mm.left()), scale.X(mm.top()), scale.X(mm.width()),
-                                       scale.X(mm.height())));
+    renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+    renderer->render(&painter, QRectF(scale.X(mm.left()), scale.X(mm.top()), scale.X(mm.width()),
+                                      scale.X(mm.height())));
 }
 
 QRShape::QRShape(QObject* report, const QString& name, QRectF rect)

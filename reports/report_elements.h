@@ -131,7 +131,7 @@ public:
     void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const override;
 
 private:
-    const QSvgRenderer* Renderer() const; // null when there is no readable picture
+    QSvgRenderer* Renderer() const; // null when there is no readable picture
 
     QString picture_;
     bool sizedToContent_;

@@ -19,11 +19,6 @@ void ControlIndex::Add(QWidget* root, QWidget* scope) {
         controls_[name.toStdString()] = Control{root->findChild<QWidget*>(name), {}, {}, {}};
 }
 
-QWidget* ControlIndex::Find(std::string_view name) const {
-    const auto found = controls_.find(name);
-    return found == controls_.end() ? nullptr : found->second.widget.data();
-}
-
 ControlIndex::Control* ControlIndex::Entry(std::string_view name) {
     const auto found = controls_.find(name);
     return found == controls_.end() || !found->second.widget ? nullptr : &found->second;

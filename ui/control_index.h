@@ -29,9 +29,8 @@ public:
     // to the control a search from `root` finds first, as findChild does.
     void Add(QWidget* root, QWidget* scope);
 
-    // The control named `name`, or nullptr when the window has none (or it was deleted).
-    QWidget* Find(std::string_view name) const;
-    // Its entry, or nullptr when the window has none (or it was deleted).
+    // The entry of the control named `name`, or nullptr when the window has none (or it was
+    // deleted).
     Control* Entry(std::string_view name);
 
     std::size_t Size() const { return controls_.size(); }

@@ -54,10 +54,8 @@ ControlIndex::Control* WidgetPage::Entry(std::string_view name) {
 }
 
 QWidget* WidgetPage::Find(std::string_view name) const {
-    QWidget* widget = controls_.Find(name);
-    if (!widget)
-        qWarning("WidgetPage: no control named %s", ToQString(name).toUtf8().constData());
-    return widget;
+    const ControlIndex::Control* control = const_cast<WidgetPage*>(this)->Entry(name);
+    return control ? control->widget.data() : nullptr;
 }
 
 std::string WidgetPage::Text(std::string_view name) const {

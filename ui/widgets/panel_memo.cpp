@@ -64,9 +64,10 @@ void PanelMemo::Apply(QLineEdit* edit) {
         memo->setParent(window);
     }
     edit->setStyle(memo);
+    // An entry outlives a deleted field harmlessly: only fields of this style ask for theirs,
+    // and a new field at the same address starts afresh here.
     memo->backdrops_[edit] = {};
     edit->installEventFilter(memo);
-    connect(edit, &QObject::destroyed, memo, [memo, edit] { memo->backdrops_.erase(edit); });
 }
 
 bool PanelMemo::HasBackdrop(const QWidget* edit) const {
