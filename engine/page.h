@@ -13,6 +13,10 @@
 
 namespace velkor {
 
+namespace library {
+class PartsLibrary;
+}
+
 // A colour: either a fixed RGB value or one of the system's colours.
 struct Colour {
     enum class Role : std::uint8_t {
@@ -85,6 +89,10 @@ public:
 
     // A modal error box (error icon, one "OK" button); returns when the user closes it.
     virtual void ShowErrorBox(std::string_view title, std::string_view text) = 0;
+
+    // The parts library the page's core and material names are looked up in, read on first
+    // need; null when the page has none.
+    virtual const library::PartsLibrary* Library() const { return nullptr; }
 };
 
 inline void ApplyLook(Page& page, std::string_view name, const Look& look) {

@@ -3,7 +3,7 @@
 # Names given as arguments are installed too (scripts/package.sh adds its packaging tools).
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev fonts-liberation2 libgl1-mesa-dev
-          poppler-utils "$@")
+          poppler-utils nlohmann-json3-dev qt6-translations-l10n "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
