@@ -7,7 +7,8 @@
 
 namespace velkor::library {
 
-// Rth = 53 · Ve^−0.54 K/W with Ve in cm³; `volume` in mm³.
+// Rth = 53 · Ve^−0.54 K/W with Ve in cm³; `volume` in mm³. A volume that is not positive
+// throws velkor::Fault.
 double ThermalResistance(double volume);
 
 // Losses at a core temperature; no value when the core loss has no answer there.
