@@ -24,9 +24,9 @@ struct Winding {
 };
 
 struct CopperResult {
-    int layers = 0;  // layers of the winding in the window
-    double rdc = 0;  // Ω, DC resistance at the temperature asked
-    double fr = 1;   // Dowell AC factor at the frequency asked
+    int layers = 0; // layers of the winding in the window
+    double rdc = 0; // Ω, DC resistance at the temperature asked
+    double fr = 1;  // Dowell AC factor at the frequency asked
 };
 
 // Layers, Rdc at `celsius` and Fr at `hertz` of a winding in a window (its height and mean
