@@ -120,7 +120,8 @@ TEST(BadData, OtherReadersSkipWhatTheyCannotRead) {
         R"({"type": "round", "material": "copper", "standard": "IEC 60317", )"
         R"("conductingDiameter": {"nominal": "x"}, "outerDiameter": {"maximum": 0.0002}, )"
         R"("coating": {"type": "enamelled", "grade": 1}})"
-        "\n{\"type\": \"round\", \"standard\": \"IEC 60317\", \"conduct\n"
+        "\n{\"type\": \"round\", \"coating\": {\"type\": \"enamelled\"}, \"standard\": \"IEC "
+        "60317\", \"con\n"
         R"({"type": "round", "material": "copper", "standard": "IEC 60317", )"
         R"("conductingDiameter": {"nominal": 0.0001}, "outerDiameter": {"maximum": 0.000117}, )"
         R"("coating": {"type": "enamelled", "grade": 1}})");
