@@ -167,5 +167,44 @@ TEST(BadData, MissingOrBrokenFolder) {
     EXPECT_FALSE(broken.Problems().empty());
 }
 
+// A newer MAS copy may be written without blanks, or in another order: the text filters that
+// spare the parser most lines must keep every record a reader wants.
+TEST(BadData, FiltersKeepRecordsWrittenOtherwise) {
+    std::istringstream wires(
+        R"({"coating":{"grade":1,"type":"enamelled"},"outerDiameter":{"maximum":0.000117},)"
+        R"("conductingDiameter":{"nominal":0.0001},"material":"copper","standard":"IEC 60317",)"
+        R"("type":"round"})"
+        "\n"
+        R"({"type":"round","material":"copper","standard":"IEC 60317","coating":{"type":)"
+        R"("enamelled","grade" :  2},"conductingDiameter":{"nominal":0.0001},)"
+        R"("outerDiameter":{"maximum":0.00013}})"
+        "\n"
+        R"({"type":"round","material":"copper","standard":"IEC 60317","coating":{"type":)"
+        R"("enamelled","grade":3},"conductingDiameter":{"nominal":0.0001},)"
+        R"("outerDiameter":{"maximum":0.0002}})");
+    const WireRead wireRead = ReadWires(wires);
+    ASSERT_EQ(wireRead.iec.size(), 1u);
+    EXPECT_DOUBLE_EQ(wireRead.iec[0].grade1, 0.117);
+    EXPECT_DOUBLE_EQ(wireRead.iec[0].grade2, 0.13);
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("velkor_stock_test_" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "core_shapes.ndjson") << ERecord();
+    std::ofstream(folder / "cores_stock.ndjson")
+        << R"({"name":"x","functionalDescription":{"material":"N87","shape":"EF 25"}})"
+           "\n"
+        << R"({"functionalDescription" : {"gapping": [{"a": "}"}], "shape": "E 25/13/7", )"
+        << R"("material": "N97"}, "name": "\"functionalDescription\": {}"})";
+    const PartsLibrary library = PartsLibrary::Load(folder);
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(library.Shapes().size(), 1u);
+    for (const char* name : {"N87", "n 97"}) {
+        Material material;
+        material.name = name;
+        EXPECT_TRUE(library.InStock(library.Shapes().front(), material)) << name;
+    }
+}
+
 } // namespace
 } // namespace velkor::library
