@@ -127,6 +127,10 @@ void ReportFit::longestTextsStayInTheirBoxes() {
     main.SetSubPage(subPage);
     FillActiveReport(&main);
     TQuickRep* report = ReportOn(&main, form.toLatin1());
+    // A copy for looking at (VELKOR_REPORT_LOOK_DIR=<folder>).
+    const QString look = qEnvironmentVariable("VELKOR_REPORT_LOOK_DIR");
+    if (!look.isEmpty())
+        QVERIFY(report->exportPdf(look + "/fit_" + QTest::currentDataTag() + ".pdf"));
 
     QTemporaryDir dir;
     QPdfWriter device(dir.filePath("measure.pdf"));

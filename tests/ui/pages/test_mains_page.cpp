@@ -56,6 +56,7 @@ private slots:
     void livePowerWhileTyping();
     void halfPowerRoundsAwayFromZero();
     void typingStartsTheEditor();
+    void keypadDecimalKeyIsRegional();
     void powerFromTheGrossSection();
     void missingBobbin();
     void secondaryTextAnswersTheTable_data();
@@ -314,6 +315,31 @@ void TestMainsPage::typingStartsTheEditor() {
     QCOMPARE(Cell(window.get(), "SGTAINSEC", 2, 1), Local("24,0"));
     QCOMPARE(Text(window.get(), "TAPTOT"), Local("24,0"));
     Commit(QApplication::focusWidget());
+}
+
+// The keypad's decimal key types the regional separator in a spin field, a plain field and a
+// cell of the secondaries, whichever of "." and "," the keyboard layout puts on it.
+void TestMainsPage::keypadDecimalKeyIsRegional() {
+    Window window;
+    const Qt::Key key = DecimalSeparator() == ',' ? Qt::Key_Period : Qt::Key_Comma;
+    const auto typeOnKeypad = [key](QWidget* field) {
+        QTest::keyClick(field, '2');
+        QTest::keyClick(field, key, Qt::KeypadModifier);
+        QTest::keyClick(field, '5');
+    };
+    auto* cell = OpenCell(window.get(), 1, 1);
+    QVERIFY(cell);
+    typeOnKeypad(cell);
+    QCOMPARE(cell->text(), Local("2,5"));
+    Commit(cell);
+    QCOMPARE(Stored(window.get(), 1, 1), Local("2,5"));
+    for (const char* name : {"TAVP", "PEFE"}) {
+        auto* field = Control<QLineEdit>(window.get(), name);
+        field->setFocus();
+        field->selectAll();
+        typeOnKeypad(field);
+        QCOMPARE(field->text(), Local("2,5"));
+    }
 }
 
 void TestMainsPage::powerFromTheGrossSection() {
