@@ -232,6 +232,11 @@ TEST_P(FerriteLossTest, ARunawayShowsQuestionMarksWithTheAlarm) {
     EXPECT_EQ(LossTexts(page), std::vector<std::string>(4, "?"));
     EXPECT_TRUE(SameLook(page.LookOf("TNUCLEO"), kAlarmLook));
     EXPECT_TRUE(SameLook(page.LookOf("RENDCALC"), kFerriteNormalLook));
+    // An ambient beyond the number range has no temperature either.
+    FakePage scorching = PageWith(With(kTyped, {{"TAMBFER", "1e400"}}));
+    SBCALCClick(scorching);
+    EXPECT_EQ(LossTexts(scorching), std::vector<std::string>(4, "?"));
+    EXPECT_TRUE(SameLook(scorching.LookOf("TNUCLEO"), kAlarmLook));
     // A design that settles takes the normal look again.
     page.texts["AE"] = "52";
     page.texts["Edit1"] = "E 25/13/7";
