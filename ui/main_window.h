@@ -15,8 +15,9 @@ class QCheckBox;
 class QTabWidget;
 
 namespace velkor::ui {
+class LibrarySource;
 class WidgetPage;
-}
+} // namespace velkor::ui
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -59,6 +60,10 @@ private:
     void PreparePages(QWidget* scope);
     void ShowGeneralError(const QString& text);
 
+    void AttachPickers(QWidget* scope);
+
+    // The parts library, read on first need; the calculations see it through page_.
+    std::unique_ptr<velkor::ui::LibrarySource> library_;
     std::unique_ptr<velkor::ui::WidgetPage> page_;
     velkor::SecondaryTable secondaries_;
     QTabWidget* pageControl1_ = nullptr;
