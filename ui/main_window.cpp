@@ -227,6 +227,10 @@ velkor::Page& TForm1::Fields() {
     return *page_;
 }
 
+bool TForm1::LibraryRead() const {
+    return library_ && library_->Read();
+}
+
 QString TForm1::secondaryText(int column, int row) const {
     if (column < 0 || column > 1 || row < 0 || row > 6)
         return {};

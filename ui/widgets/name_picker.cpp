@@ -154,13 +154,17 @@ bool NamePicker::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched == edit_) {
-        if (event->type() == QEvent::FocusIn)
-            settled_ = edit_->text();
-        else if (event->type() == QEvent::FocusOut &&
-                 static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
-                 !completer_->popup()->isVisible())
-            Commit();
+    // The field's focus comes and goes with the list opening and closing, and with the window
+    // losing and regaining the desktop's focus: neither is the user entering or leaving it.
+    if (watched == edit_ &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            if (event->type() == QEvent::FocusIn)
+                settled_ = edit_->text();
+            else
+                Commit();
+        }
     }
     return false;
 }
