@@ -1,5 +1,7 @@
 // The manual page at start-up: the shipped manual when it is found, the fallback line when not;
-// and the program's installation check that reports which of the two the page shows.
+// and the program's installation checks that report which of the two the page shows, and where
+// the parts library was found and what it held.
+#include "library_source.h"
 #include "main_window.h"
 #include "manual_check.h"
 #include "manual_loader.h"
@@ -63,6 +65,8 @@ private slots:
     void CheckAsked();
     void CheckReportsSource_data();
     void CheckReportsSource();
+    void LibraryCheckReportsFolder_data();
+    void LibraryCheckReportsFolder();
 
 private:
     QString start_dir_;
@@ -164,6 +168,57 @@ void TestManualPage::CheckReportsSource() {
     QCOMPARE(velkor::CheckManual(out), status);
     const QString expected = from == "c" ? in_current : from == "d" ? in_data : kFallback;
     QCOMPARE(line, "VELKOR_DOC.RTF: " + expected + "\n");
+}
+
+void TestManualPage::LibraryCheckReportsFolder_data() {
+    // What the VELKOR_DATA_DIR folder holds (shipped: the shipped library in its "library"
+    // folder; empty: a "library" folder whose files are empty; none: no library), the
+    // status and the counts its line gives (empty: "-", no folder).
+    QTest::addColumn<QString>("holds");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("counts");
+    QTest::newRow("shipped") << "shipped" << 0 << "";
+    QTest::newRow("empty files") << "empty" << 1 << " (0 shapes, 0 materials)";
+    QTest::newRow("none") << "none" << 1 << "-";
+}
+
+void TestManualPage::LibraryCheckReportsFolder() {
+    QFETCH(QString, holds);
+    QFETCH(int, status);
+    QFETCH(QString, counts);
+    const ScopedEnv asked(velkor::kCheckLibraryVariable, "1");
+    QVERIFY(velkor::LibraryCheckAsked());
+    const QTemporaryDir data;
+    QVERIFY(data.isValid());
+    const QString folder = QDir(data.path()).filePath("library");
+    if (holds != "none") {
+        QVERIFY(QDir().mkpath(folder));
+        const QDir shipped(VELKOR_SOURCE_DIR "/resources/library");
+        for (const QString& file : shipped.entryList(QDir::Files)) {
+            const QString copy = QDir(folder).filePath(file);
+            if (holds == "shipped") {
+                QVERIFY(QFile::copy(shipped.filePath(file), copy));
+            } else {
+                QFile empty(copy);
+                QVERIFY(empty.open(QIODevice::WriteOnly));
+            }
+        }
+    }
+    const ScopedEnv data_dir(velkor::kDataDirVariable, data.path().toUtf8());
+    if (holds == "none" && !velkor::ui::FindLibraryFolder(velkor::DataDirs()).isEmpty())
+        QSKIP("a library is installed where the program looks");
+
+    QString line;
+    QTextStream out(&line);
+    QCOMPARE(velkor::CheckLibrary(out), status);
+    if (counts == "-")
+        QCOMPARE(line, QStringLiteral("library: -\n"));
+    else if (counts.isEmpty())
+        QVERIFY2(line.startsWith("library: " + folder + " (") && line.endsWith(" materials)\n") &&
+                     !line.contains(" (0 shapes") && !line.contains(" 0 materials"),
+                 qPrintable(line));
+    else
+        QCOMPARE(line, "library: " + folder + counts + "\n");
 }
 
 QTEST_MAIN(TestManualPage)
