@@ -16,6 +16,8 @@
 #include <QCompleter>
 #include <QDir>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +69,7 @@ private slots:
     void unknownNameAppliesNothing();
     void nameAppliedTwice();
     void missingLibraryFolder();
+    void screenshotsWithListOpen();
 
 private:
     QTemporaryDir emptyFolder_;
@@ -220,6 +223,42 @@ void TestPartPickers::missingLibraryFolder() {
         QCOMPARE(Text(root, "NSP"), Local("  12 (12,0)"));
     }
     qputenv(velkor::kDataDirVariable, dataDir_);
+}
+
+// With VELKOR_SCREENSHOTS=folder (run on a real display, such as Xvfb), pictures of the
+// ferrite page with the core list open, under the light palette and a dark Fusion one.
+void TestPartPickers::screenshotsWithListOpen() {
+    const QString folder = qEnvironmentVariable("VELKOR_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("VELKOR_SCREENSHOTS not set");
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    const QColor grey(53, 53, 53), white(255, 255, 255);
+    for (auto [role, colour] : {std::pair{QPalette::Window, grey},
+                                {QPalette::Base, QColor(42, 42, 42)},
+                                {QPalette::Button, grey},
+                                {QPalette::WindowText, white},
+                                {QPalette::Text, white},
+                                {QPalette::ButtonText, white},
+                                {QPalette::Highlight, QColor(42, 130, 218)},
+                                {QPalette::HighlightedText, QColor(35, 35, 35)}})
+        dark.setColor(role, colour);
+    for (const char* look : {"light", "dark"}) {
+        QApplication::setPalette(QLatin1String(look) == "dark" ? dark : light);
+        Window window;
+        QWidget* root = window.get();
+        Enter(root, "Edit2", "n87");
+        TypeInto(root, "Edit1", "e25");
+        QAbstractItemView* list = List(root, "Edit1");
+        QVERIFY(list && list->isVisible());
+        QTest::qWait(200);
+        const QRect frame = root->frameGeometry();
+        const QPixmap shot =
+            root->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+        QVERIFY(shot.save(QDir(folder).filePath(QStringLiteral("pickers_%1.png").arg(look))));
+        Key(root, "Edit1", Qt::Key_Escape);
+    }
+    QApplication::setPalette(light);
 }
 
 QTEST_MAIN(TestPartPickers)

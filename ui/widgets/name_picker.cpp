@@ -38,6 +38,8 @@ NamePicker::NamePicker(QLineEdit* edit, Names names, Apply apply)
     completer_->setMaxVisibleItems(kVisibleRows);
     completer_->setWidget(edit_);
     completer_->popup()->installEventFilter(this); // after the completer's own: seen first
+    // A window of its own: it takes the field's font rather than the desktop's.
+    completer_->popup()->setFont(edit_->font());
     edit_->installEventFilter(this);
     settled_ = edit_->text();
 
