@@ -104,7 +104,10 @@ int main(int argc, char* argv[]) {
             field->setFocus(Qt::OtherFocusReason);
             for (const char* word : typing.words) {
                 field->selectAll();
-                Key(KeyTarget(field), Qt::Key_Delete);
+                timer.start();
+                Key(KeyTarget(field), Qt::Key_Delete); // the very first edit reads the library
+                if (first < 0)
+                    first = static_cast<double>(timer.nsecsElapsed()) / 1000;
                 Key(KeyTarget(field), Qt::Key_Escape); // closes a list left open
                 QApplication::processEvents();
                 for (const char* c = word; *c; ++c) {
@@ -121,10 +124,6 @@ int main(int argc, char* argv[]) {
                         popup->repaint();
                     QApplication::processEvents();
                     const double shown = static_cast<double>(timer.nsecsElapsed()) / 1000;
-                    if (first < 0) {
-                        first = keyed;
-                        continue;
-                    }
                     alone.push_back(keyed);
                     cpu.push_back(keyedCpu);
                     painted.push_back(shown);
