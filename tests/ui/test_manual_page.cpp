@@ -65,6 +65,8 @@ private slots:
     void CheckAsked();
     void CheckReportsSource_data();
     void CheckReportsSource();
+    void LibraryFoundLikeManual_data();
+    void LibraryFoundLikeManual();
     void LibraryCheckReportsFolder_data();
     void LibraryCheckReportsFolder();
 
@@ -168,6 +170,41 @@ void TestManualPage::CheckReportsSource() {
     QCOMPARE(velkor::CheckManual(out), status);
     const QString expected = from == "c" ? in_current : from == "d" ? in_data : kFallback;
     QCOMPARE(line, "VELKOR_DOC.RTF: " + expected + "\n");
+}
+
+void TestManualPage::LibraryFoundLikeManual_data() {
+    // Where a "library" folder holding a library file is (c: the current folder, d: the
+    // VELKOR_DATA_DIR folder; e: there, but empty of library files), and which is found.
+    QTest::addColumn<QString>("places");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("data folder") << "d"
+                                 << "d";
+    QTest::newRow("current folder first") << "cd"
+                                          << "c";
+    QTest::newRow("a folder without library files is passed over") << "ed"
+                                                                   << "d";
+}
+
+void TestManualPage::LibraryFoundLikeManual() {
+    QFETCH(QString, places);
+    QFETCH(QString, found);
+    const QTemporaryDir data;
+    QVERIFY(data.isValid());
+    const QString in_current = QDir(current_->path()).filePath("library");
+    const QString in_data = QDir(data.path()).filePath("library");
+    QVERIFY(QDir().mkpath(in_current));
+    QVERIFY(QDir().mkpath(in_data));
+    const auto put = [](const QString& folder, const char* file) {
+        QFile out(QDir(folder).filePath(file));
+        return out.open(QIODevice::WriteOnly);
+    };
+    if (places.contains('c'))
+        QVERIFY(put(in_current, "ferrite_materials.csv"));
+    if (places.contains('e'))
+        QVERIFY(put(in_current, "readme.txt"));
+    if (places.contains('d'))
+        QVERIFY(put(in_data, "core_shapes.ndjson"));
+    QCOMPARE(velkor::ui::FindLibraryFolder({data.path()}), found == "c" ? in_current : in_data);
 }
 
 void TestManualPage::LibraryCheckReportsFolder_data() {
