@@ -35,7 +35,7 @@ const std::pair<const char*, const char*> kCoreDefaults[] = {
 
 QAbstractItemView* List(QWidget* root, const QString& field) {
     auto* picker = velkor::ui::NamePicker::Of(Control<QLineEdit>(root, field));
-    return picker ? picker->Completer()->popup() : nullptr;
+    return picker ? picker->List() : nullptr;
 }
 
 // A key where the keyboard sends it: to the open list, else to the field.
