@@ -3,7 +3,8 @@
 // the keyboard or the mouse write their canonical names, Ae, the window area, Al and Bsat as
 // a user would type them (regional separator), and "Calcola" then designs with them. An
 // unknown name, an unchanged field and the start-up apply nothing; a missing library folder
-// leaves the pickers empty and the page working. The library is never read at start-up.
+// leaves the pickers empty and the page working, a damaged one offers what could be read. The
+// library is never read at start-up.
 #include "library_source.h"
 #include "main_window.h"
 #include "manual_loader.h"
@@ -69,6 +70,7 @@ private slots:
     void unknownNameAppliesNothing();
     void nameAppliedTwice();
     void missingLibraryFolder();
+    void damagedLibraryOffersWhatCouldBeRead();
     void screenshotsWithListOpen();
 
 private:
@@ -221,6 +223,54 @@ void TestPartPickers::missingLibraryFolder() {
         const BoxSeen box = AnswerNextBox([&] { Click(root, "SBCALC"); });
         QVERIFY2(!box.shown, qPrintable(box.text));
         QCOMPARE(Text(root, "NSP"), Local("  12 (12,0)"));
+    }
+    qputenv(velkor::kDataDirVariable, dataDir_);
+}
+
+void TestPartPickers::damagedLibraryOffersWhatCouldBeRead() {
+    // One whole record, one cut short, a line that is no record; the materials file empty.
+    QFile shipped(VELKOR_SOURCE_DIR "/resources/library/core_shapes.ndjson");
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QByteArray whole, cut;
+    while (!shipped.atEnd()) {
+        const QByteArray line = shipped.readLine();
+        if (line.contains("\"name\": \"E 25/13/7\""))
+            whole = line;
+        else if (line.contains("\"name\": \"ETD 29/16/10\""))
+            cut = line.left(line.size() / 2);
+    }
+    QVERIFY(!whole.isEmpty() && !cut.isEmpty());
+    const QTemporaryDir data;
+    QVERIFY(data.isValid() && QDir(data.path()).mkdir("library"));
+    const QDir folder(QDir(data.path()).filePath("library"));
+    QFile shapes(folder.filePath("core_shapes.ndjson"));
+    QVERIFY(shapes.open(QIODevice::WriteOnly));
+    shapes.write("{\"name\": \n" + whole + "not a record\n" + cut);
+    shapes.close();
+    QFile materials(folder.filePath("ferrite_materials.csv"));
+    QVERIFY(materials.open(QIODevice::WriteOnly));
+    materials.close();
+    qputenv(velkor::kDataDirVariable, QFile::encodeName(data.path()));
+    {
+        Window window;
+        QWidget* root = window.get();
+        TypeInto(root, "Edit1", "e");
+        QAbstractItemView* list = List(root, "Edit1");
+        QVERIFY(list && list->isVisible());
+        QStringList offered;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            offered << list->model()->index(row, 0).data().toString();
+        QCOMPARE(offered, (QStringList{"EF 25", "E 25/7", "E 25/13/7"}));
+        Key(root, "Edit1", Qt::Key_Return);
+        Enter(root, "Edit1", "etd29");
+        QCOMPARE(Text(root, "AE"), QStringLiteral("52"));
+        Enter(root, "Edit2", "n87");
+        QCOMPARE(Text(root, "Edit2"), QStringLiteral("n87"));
+        QCOMPARE(Text(root, "BSAT"), QStringLiteral("4100"));
+        Enter(root, "Edit1", "e25/13/7");
+        QCOMPARE(Text(root, "Edit1"), QStringLiteral("E 25/13/7"));
+        QCOMPARE(Text(root, "AE"), Local("51,8"));
+        QCOMPARE(Text(root, "AL"), QStringLiteral("2800"));
     }
     qputenv(velkor::kDataDirVariable, dataDir_);
 }
