@@ -10,6 +10,7 @@
 #include "manual_loader.h"
 #include "name_picker.h"
 #include "parts_library.h"
+#include "staged_start.h"
 #include "support_window.h"
 
 #include <QAbstractItemView>
@@ -23,6 +24,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <memory>
 
 using namespace window_testing;
 
@@ -64,6 +66,7 @@ class TestPartPickers : public QObject {
 private slots:
     void initTestCase();
     void nothingAppliedAtStart();
+    void stagedStartGetsPickersWithoutReading();
     void workedExampleTypedWithEnter();
     void materialLeftThenCorePickedWithKeys();
     void materialPickedWithMouse();
@@ -100,6 +103,17 @@ void TestPartPickers::nothingAppliedAtStart() {
         QCOMPARE(Text(root, name), Local(text));
     // Typing read the library; EC52 names a library core, yet it stays a label.
     QVERIFY(window->LibraryRead());
+}
+
+void TestPartPickers::stagedStartGetsPickersWithoutReading() {
+    // The program's start: the ferrite page is built after the first paint, with its pickers.
+    const std::unique_ptr<TForm1> window(StartForms());
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(!Control<QLineEdit>(window.get(), "Edit1"));
+    window->CompleteBuild();
+    for (const char* name : {"Edit1", "Edit2"})
+        QVERIFY(velkor::ui::NamePicker::Of(Control<QLineEdit>(window.get(), name)));
+    QVERIFY(!window->LibraryRead());
 }
 
 void TestPartPickers::workedExampleTypedWithEnter() {
