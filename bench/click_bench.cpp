@@ -243,6 +243,9 @@ int boxes = 0;
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The parts library of the sources, for "Calcola" on library parts.
+    if (qEnvironmentVariableIsEmpty("VELKOR_DATA_DIR"))
+        qputenv("VELKOR_DATA_DIR", VELKOR_SOURCE_DIR "/resources");
     const int clicks = argc > 1 ? std::atoi(argv[1]) : 1000;
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString(); // one button
     const int rounds = 5; // the clicks are split into rounds; the spread of their medians is
@@ -326,6 +329,8 @@ int main(int argc, char* argv[]) {
         const auto [pMin, pMax] = std::minmax_element(roundPainted.begin(), roundPainted.end());
         std::printf("%-12s %-10s %10.1f (%6.1f-%6.1f) %10.1f (%6.1f-%6.1f)\n", c.page, c.button,
                     Median(alone), *aMin, *aMax, Median(painted), *pMin, *pMax);
+        if (QLatin1String(c.page) == QLatin1String("ferrite-loss") && page.Text("TNUCLEO") == "?")
+            std::printf("  (no losses: the parts library was not found)\n");
         if (!only.isEmpty()) { // one button: also its floor, the fields it changed as plain ones
             // The read-only fields and the cells it changed, with their texts in each turn.
             std::vector<QLineEdit*> changed;
