@@ -1,6 +1,7 @@
 #include "quick_rep.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -8,6 +9,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
 
 namespace velkor::reports {
@@ -170,6 +172,11 @@ void TQuickRep::PrinterSetup(QWidget* parent) {
     } else {
         dialog.setMinMax(0, 9999);
     }
+    // The dialog keeps the choices and prints nothing: its confirming button says "OK", not
+    // "Stampa".
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
+            confirm->setText(QStringLiteral("OK"));
     if (dialog.exec() == QDialog::Accepted)
         ApplySetup(chosen);
 }
