@@ -5,6 +5,7 @@
 #include "faults.h"
 #include "ferrite.h"
 #include "field_table.h"
+#include "indicators.h"
 #include "looks.h"
 #include "mains_secondaries.h"
 #include "manual_loader.h"
@@ -177,6 +178,7 @@ TForm1::TForm1(QWidget* parent, Start start)
     setFont(font);
     velkor::ui::SetForeground(this, QPalette::WindowText, kNavy);
     velkor::ui::SetForeground(this, QPalette::ButtonText, kNavy);
+    velkor::ui::SetReadableSelection(this);
 
     BuildFrame();
     BuildBottomBar();
@@ -308,7 +310,8 @@ void TForm1::BuildBottomBar() {
         auto* button = new QToolButton(this);
         button->setObjectName(entry.name);
         button->setText(entry.caption);
-        button->setIcon(velkor::ui::DrawnIcon(QString::fromLatin1(entry.icon), {16}));
+        button->setIcon(velkor::ui::DrawnIcon(QString::fromLatin1(entry.icon), {16},
+                                              velkor::ui::IconBacking::CardOnDarkButtons));
         button->setIconSize(QSize(16, 16));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setFocusPolicy(Qt::NoFocus);
@@ -319,7 +322,7 @@ void TForm1::BuildBottomBar() {
                                                                QString::fromUtf8(entry.keyName)));
         button->setGeometry(entry.x, kBottomRow, 96, 26);
     }
-    hints_ = new QCheckBox("Hints ON OFF", this);
+    hints_ = new velkor::ui::CheckBox("Hints ON OFF", this);
     hints_->setObjectName("CBHINTS");
     hints_->setChecked(true);
     hints_->setGeometry(kHintsX, kBottomRow + 4, 112, 18);
