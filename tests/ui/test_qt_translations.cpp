@@ -21,6 +21,17 @@
 
 using namespace window_testing;
 
+namespace {
+
+// With VELKOR_SCREENSHOTS set, a picture of `window` in that folder, to look at.
+void Look(QWidget* window, const char* name) {
+    const QString folder = qEnvironmentVariable("VELKOR_SCREENSHOTS");
+    if (!folder.isEmpty())
+        window->grab().save(QStringLiteral("%1/qt_italian_%2.png").arg(folder, name));
+}
+
+} // namespace
+
 class TestQtTranslations : public QObject {
     Q_OBJECT
 
@@ -38,6 +49,10 @@ void TestQtTranslations::initTestCase() {
 
 void TestQtTranslations::exitQuestionSaysSiAndNo() {
     Window window;
+    QTimer::singleShot(0, qApp, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            Look(box, "exit");
+    });
     const BoxSeen box = AnswerNextBox([&] { Click(window.get(), "SBEXIT"); }, "&No");
     QVERIFY(box.shown);
     QCOMPARE(box.title, QString("Confirm"));
@@ -72,6 +87,7 @@ void TestQtTranslations::setupDialogInItalianWithOk() {
         if (!dialog)
             return;
         title = dialog->windowTitle();
+        Look(dialog, "setup");
         if (auto* buttons = dialog->findChild<QDialogButtonBox*>())
             for (QAbstractButton* button : buttons->buttons())
                 captions << button->text();
