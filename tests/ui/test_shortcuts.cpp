@@ -110,7 +110,7 @@ void TestShortcuts::calculationKeys() {
     QCOMPARE(Text(root, "RAPIMPAC"), QString());
     const QString mainsField = field.isEmpty() ? QString() : QString("TAVP");
     AnswerAllBoxes([&] { Press(root, mainsField, keys); });
-    QCOMPARE(Text(root, "RAPIMPAC"), Local("0,26"));
+    QCOMPARE(Text(root, "RAPIMPAC"), Local("0,28"));
 }
 
 void TestShortcuts::calculationKeysElsewhereDoNothing() {
