@@ -78,6 +78,10 @@ LossEstimate EstimateLosses(const FerriteDesign& design, const FerriteInputs& in
     const double volume = core.ve * kCubicMetrePerMm3; // m³
 
     // Core and copper losses at a core temperature; none where the core loss has no answer.
+    // The windings of the last temperature asked are kept: the loop ends on its answer.
+    WindingLoss primary = estimate.primary;
+    WindingLoss secondary = estimate.secondary;
+    double lastCelsius = 0; // °C, where `primary` and `secondary` were found
     const auto lossesAt = [&](double celsius) -> std::optional<library::Losses> {
         try {
             const std::optional<double> density =
@@ -87,9 +91,10 @@ LossEstimate EstimateLosses(const FerriteDesign& design, const FerriteInputs& in
             if (!density)
                 return std::nullopt;
             const double coreWatts = Store(Ext(*density) * volume); // Pv · Ve, W
-            const double copperWatts =
-                Store(Ext(CopperAt(estimate.primary, estimate.window, hertz, celsius).watts) +
-                      CopperAt(estimate.secondary, estimate.window, hertz, celsius).watts);
+            primary = CopperAt(estimate.primary, estimate.window, hertz, celsius);
+            secondary = CopperAt(estimate.secondary, estimate.window, hertz, celsius);
+            lastCelsius = celsius;
+            const double copperWatts = Store(Ext(primary.watts) + secondary.watts);
             if (!std::isfinite(coreWatts) || coreWatts < 0)
                 return std::nullopt;
             return library::Losses{coreWatts, copperWatts};
@@ -113,8 +118,12 @@ LossEstimate EstimateLosses(const FerriteDesign& design, const FerriteInputs& in
         estimate.core = equilibrium->losses.core;
         estimate.copper = equilibrium->losses.copper;
         estimate.lossDensity = Store(Ext(estimate.core) / volume);
-        estimate.primary = CopperAt(estimate.primary, estimate.window, hertz, estimate.celsius);
-        estimate.secondary = CopperAt(estimate.secondary, estimate.window, hertz, estimate.celsius);
+        const bool kept = lastCelsius == estimate.celsius;
+        estimate.primary =
+            kept ? primary : CopperAt(estimate.primary, estimate.window, hertz, estimate.celsius);
+        estimate.secondary =
+            kept ? secondary
+                 : CopperAt(estimate.secondary, estimate.window, hertz, estimate.celsius);
         // The transformer alone: the power delivered over the power it takes in.
         const Ext delivered = inputs.psec; // W
         estimate.efficiency =
