@@ -169,6 +169,11 @@ void SBCALCGAPClick(Page& page) {
             return;
         }
     }
+    // The rms current holds the ripple's own rms, ΔI/(2√3): a smaller one cannot be.
+    if (Ext(in.rms) * in.rms * 12 < Ext(in.ripple) * in.ripple) {
+        ShowFieldError(page, "I efficace");
+        return;
+    }
 
     const GappedDesign d = DesignGapped(in, *shape, *material, *library);
 

@@ -5,6 +5,7 @@
 #include "faults.h"
 #include "ferrite.h"
 #include "field_table.h"
+#include "gapped_inductor.h"
 #include "looks.h"
 #include "mains_secondaries.h"
 #include "manual_loader.h"
@@ -101,6 +102,7 @@ constexpr Binding kClicks[] = {
     {"SBCALNUC", velkor::SBCALNUCClick},
     {"SBCNSNUC", velkor::SBCNSNUCClick},
     {"SBALTRONUC", velkor::SBALTRONUCClick},
+    {"SBCALCGAP", velkor::SBCALCGAPClick},
     {"SBCALC", velkor::SBCALCClick},
     {"SBTACPTOT", velkor::SBTACPTOTClick},
     {"SBCLEARCART", velkor::SBCLEARCARTClick},
@@ -242,10 +244,13 @@ void TForm1::BuildFrame() {
 
 void TForm1::BuildPages() {
     pending_ = false;
-    // The parts not seen at the first paint: the closed-core sub-page, then pages 1 to 3.
+    // The parts not seen at the first paint: the closed-core and gapped-core sub-pages, then
+    // pages 1 to 3.
     std::vector<std::pair<QWidget*, void (*)(QWidget*)>> parts;
-    if (pageControl2_)
+    if (pageControl2_) {
         parts.emplace_back(pageControl2_->widget(1), velkor::ui::BuildClosedCoreSubPage);
+        parts.emplace_back(pageControl2_->widget(2), velkor::ui::BuildGappedSubPage);
+    }
     for (int index = 1; index < static_cast<int>(std::size(kPages)); ++index)
         parts.emplace_back(pageControl1_->widget(index), kPages[index].build);
     for (const auto& [part, build] : parts) {

@@ -159,7 +159,8 @@ TEST(GappedInductor, TinyGapMeetsThePlainFormula) {
 TEST(GappedInductor, NoGapNeededShowsQuestionMarks) {
     GappedPage page(PointLocale());
     // 5 mH at 0.1 A: 22 turns for 300 mT would need more than the ungapped core gives.
-    FillLocalised(page, {{"LGAP", "5000"}, {"IPKGAP", "0#1"}, {"IRMSGAP", "0#1"}});
+    FillLocalised(page,
+                  {{"LGAP", "5000"}, {"IPKGAP", "0#1"}, {"IRMSGAP", "0#1"}, {"DIGAP", "0#1"}});
     SBCALCGAPClick(page);
     EXPECT_TRUE(page.errors.empty());
     EXPECT_EQ(page.Text("TRAFGAP"), "?");
@@ -186,6 +187,7 @@ TEST(GappedInductor, RefusalsNameTheField) {
         {"zero peak current", {{"IPKGAP", "0"}}, "I picco"},
         {"zero rms current", {{"IRMSGAP", "0"}}, "I efficace"},
         {"negative ripple", {{"DIGAP", "-1"}}, "Ondulazione ΔI"},
+        {"rms current below the ripple's", {{"IRMSGAP", "0#2"}}, "I efficace"},
         {"zero frequency", {{"FGAP", "0"}}, "Frequenza"},
         {"zero flux density", {{"BMGAP", "0"}}, "B max"},
         {"zero current density", {{"JGAP", "0"}}, "Densità di corrente"},
@@ -263,7 +265,7 @@ TEST(GappedInductor, AlarmLooksOnAndOff) {
 // fields, the alarm on the temperature; the flux and the wire are still shown.
 TEST(GappedInductor, RunawayHasNoAnswer) {
     GappedPage page(PointLocale());
-    FillLocalised(page, {{"COREGAP", "E 25/13/7"}, {"JGAP", "30"}, {"TAMBGAP", "150"}});
+    FillLocalised(page, {{"COREGAP", "E 25/13/7"}, {"JGAP", "50"}, {"TAMBGAP", "150"}});
     SBCALCGAPClick(page);
     ASSERT_TRUE(page.errors.empty());
     for (const char* name : {"RDCGAP", "PNUCGAP", "PRAMEGAP", "TGAP"})

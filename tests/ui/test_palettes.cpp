@@ -197,6 +197,7 @@ struct Shown {
 constexpr Shown kShown[] = {
     {0, 0, "inductors_single_layer"},
     {0, 1, "inductors_closed_core"},
+    {0, 2, "inductors_gapped"},
     {1, 0, "ferrite"},
     {2, 0, "mains"},
     {3, 0, "manual"},
