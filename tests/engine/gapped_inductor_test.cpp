@@ -17,7 +17,7 @@ namespace {
 
 // The library shipped in resources/library, read once for every test.
 const library::PartsLibrary& ShippedLibrary() {
-    static const library::PartsLibrary parts = library::PartsLibrary::Load(VELKOR_LIBRARY_DIR);
+    static const library::PartsLibrary parts = library::PartsLibrary::Load(VELKOR_SOURCE_DIR "/resources/library");
     return parts;
 }
 

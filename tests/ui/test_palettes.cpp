@@ -241,6 +241,8 @@ void RunWorkedExamples(QWidget* root) {
     TypeSecondary(root, "12", "2");
     AnswerAllBoxes([&] { Click(root, "SBTACALC"); });
     QCOMPARE(Text(root, "RAPIMPAC"), Local("0,26"));
+    AnswerAllBoxes([&] { Click(root, "SBCALCGAP"); });
+    QCOMPARE(Text(root, "NGAP"), QString("  22"));
 }
 
 // Designs that raise the alarm looks: an overflowing bobbin, a core window too small for the
@@ -256,7 +258,14 @@ void RunAlarms(QWidget* root) {
     TypeInto(root, "TACC", "119");
     TypeInto(root, "TACX", "90");
     AnswerAllBoxes([&] { Click(root, "SBTACALC"); });
-    for (const char* name : {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC"})
+    // A gapped core past saturation, its window and its temperature.
+    TypeInto(root, "COREGAP", "E 25/13/7");
+    TypeInto(root, "BMGAP", "450");
+    TypeInto(root, "JGAP", "2");
+    TypeInto(root, "TAMBGAP", "120");
+    AnswerAllBoxes([&] { Click(root, "SBCALCGAP"); });
+    for (const char* name :
+         {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC", "BPKGAP", "RIEMPGAP", "TGAP"})
         QVERIFY2(Background(root, name) == kRed, name);
 }
 

@@ -4,6 +4,7 @@
 #include "field_table.h"
 
 #include <QFont>
+#include <QWidget>
 
 namespace velkor::ui {
 
@@ -12,7 +13,7 @@ namespace {
 constexpr Item kItems[] = {
     {Kind::Label, "LabelTitleGAP", "TabSheet7", 8, 6, 420, 21,
      "Induttori su nucleo in ferrite con traferro"},
-    {Kind::Picture, "IMG7", "TabSheet7", 248, 178, 158, 92, "image7_gapped_core.svg"},
+    {Kind::Picture, "IMG7", "TabSheet7", 236, 170, 190, 110, "image7_gapped_core.svg"},
     {Kind::WideButton, "SBCALCGAP", "TabSheet7", 500, 222, 110, 26, "Calcola",
      "Calcola spire, traferro, flusso, filo, perdite e temperatura del nucleo"},
 };
