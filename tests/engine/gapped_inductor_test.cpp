@@ -17,7 +17,8 @@ namespace {
 
 // The library shipped in resources/library, read once for every test.
 const library::PartsLibrary& ShippedLibrary() {
-    static const library::PartsLibrary parts = library::PartsLibrary::Load(VELKOR_SOURCE_DIR "/resources/library");
+    static const library::PartsLibrary parts =
+        library::PartsLibrary::Load(VELKOR_SOURCE_DIR "/resources/library");
     return parts;
 }
 
