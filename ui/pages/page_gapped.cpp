@@ -52,9 +52,9 @@ constexpr Field kFields[] = {
      "Densità di corrente (A/mm²)", "", "", "Densità di corrente nel filo - da 2 a 8 A/mm²"},
     {Kind::SpinField, "TAMBGAP", "TabSheet7", 8, kTop + 7 * kRow, 138, 78, "T ambiente (°C)", "",
      "", "Temperatura dell'aria intorno all'induttore"},
-    {Kind::Edit, "COREGAP", "TabSheet7", 8, kTop + 8 * kRow, 138, 78, "Core", "", "ETD 29/16/10",
+    {Kind::Edit, "COREGAP", "TabSheet7", 8, kTop + 8 * kRow, 62, 154, "Core", "", "ETD 29/16/10",
      "Nucleo della libreria (coppia di E con traferro nella colonna centrale; non un toroide)"},
-    {Kind::Edit, "MATGAP", "TabSheet7", 8, kTop + 9 * kRow, 138, 78, "Materiale", "", "N87",
+    {Kind::Edit, "MATGAP", "TabSheet7", 8, kTop + 9 * kRow, 62, 154, "Materiale", "", "N87",
      "Materiale ferrite della libreria (N87, 3C90...)"},
 
     {Kind::Result, "NGAP", "TabSheet7", kResults1, kTop, 124, 52, "Numero spire", "", "",
