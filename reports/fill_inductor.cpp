@@ -3,6 +3,7 @@
 #include "report_fills.h"
 #include "report_forms.h"
 
+#include <iterator>
 #include <span>
 #include <utility>
 
@@ -10,14 +11,37 @@ namespace velkor::reports {
 
 namespace {
 
-// The resonance and current rows, the same for both sub-pages.
-void FillCommonRows(TQuickRep* report, const QWidget* main) {
+// The inductance field of each sub-page of PageControl2, by index, with its unit: the text of
+// a unit list, or a fixed unit when the sub-page has none.
+struct SubPageInductance {
+    const char* field;
+    const char* unitList; // null for a fixed unit
+    const char* unit;
+};
+const SubPageInductance kSubPageInductances[] = {
+    {"ISS", "CBUISS", ""},   // 0, single layer
+    {"INUC", "CBUINUC", ""}, // 1, closed core
+    {"LGAP", nullptr, "µH"}, // 2, gapped core
+};
+
+// The inductance of the visible sub-page, text, blank and unit; the single layer's when
+// no sub-page is known.
+ShownText VisibleInductance(const QWidget* main, int subPage) {
+    const int count = static_cast<int>(std::size(kSubPageInductances));
+    const SubPageInductance& shown =
+        kSubPageInductances[subPage >= 0 && subPage < count ? subPage : 0];
+    return FieldText(main, shown.field) + " " +
+           (shown.unitList ? FieldText(main, shown.unitList) : ShownText(shown.unit));
+}
+
+// The resonance and current rows, the same for every sub-page.
+void FillCommonRows(TQuickRep* report, const QWidget* main, int subPage) {
     Put(report, "QRIFREQ", FieldText(main, "IFREQ") + " " + FieldText(main, "CBUFR"));
-    // The resonance inductance, or the single-layer one when the resonance field is empty.
-    const QString inductance = FieldText(main, "IIND");
+    // The resonance inductance, or the visible sub-page's when the resonance field is empty.
+    const ShownText inductance = FieldText(main, "IIND");
     Put(report, "QRIIND",
         !inductance.isEmpty() ? inductance + " " + FieldText(main, "CBUIR")
-                              : FieldText(main, "ISS") + " " + FieldText(main, "CBUISS"));
+                              : VisibleInductance(main, subPage));
     Put(report, "QRICAP", FieldText(main, "ICAP") + " " + FieldText(main, "CBUCR"));
     Put(report, "QRIXL", FieldText(main, "IXL") + " ohm");
     Put(report, "QRIXC", FieldText(main, "IXC") + " ohm");
@@ -36,10 +60,11 @@ constexpr std::pair<const char*, const char*> kConstructionCaptions[] = {
 
 // Every other text of the construction data, set by the single-layer and closed-core fills.
 constexpr const char* kConstructionTexts[] = {
-    "QRILB01",      "QRIDATA01",  "QRINSPIRE",    "QRILBDIM01", "QRIDATADIM01", "QRILBDIM02",
-    "QRIDATADIM02", "QRILBDIM03", "QRIDATADIM03", "QRILBDIM04", "QRIDATADIM04", "QRILBDIM05",
-    "QRIDATADIM05", "QRLabel26",  "QRINPASS",     "QRIRESRAME", "QRLabel20",    "QRIPESORAME",
-    "QRILENFILO",   "QRILBKNAG",  "QRIKNAG",      "QRILBCORR",  "QRICORR"};
+    "QRILB01",      "QRIDATA01",    "QRINSPIRE",    "QRILBDIM01",   "QRIDATADIM01",
+    "QRILBDIM02",   "QRIDATADIM02", "QRILBDIM03",   "QRIDATADIM03", "QRILBDIM04",
+    "QRIDATADIM04", "QRILBDIM05",   "QRIDATADIM05", "QRLabel26",    "QRINPASS",
+    "QRIRESRAME",   "QRLabel20",    "QRIPESORAME",  "QRILENFILO",   "QRILBKNAG",
+    "QRIKNAG",      "QRILBCORR",    "QRICORR",      "QRILBRESAVV",  "QRIRESAVV"};
 
 // A row of the gapped-core body: its caption, the field it copies and the unit after it.
 struct GappedRow {
@@ -77,7 +102,7 @@ constexpr GappedRow kGappedResults[] = {
 };
 
 // Sets the element `prefix` + the row's two-digit number ("QRGIN01" for row 0).
-void PutRow(TQuickRep* report, const char* prefix, int row, const QString& text) {
+void PutRow(TQuickRep* report, const char* prefix, int row, const ShownText& text) {
     const QString name = QString("%1%2").arg(QLatin1String(prefix)).arg(row + 1, 2, 10, QChar('0'));
     Put(report, name.toLatin1().constData(), text);
 }
@@ -154,6 +179,9 @@ void FillClosedCore(TQuickRep* report, const QWidget* main) {
     Put(report, "QRINPASS", FieldText(main, "NPNUC"));
     Put(report, "QRLabel20", "Peso Rame");
     Put(report, "QRIPESORAME", FieldText(main, "PESONUC") + " gr.");
+    // The resistance row is already the whole wire's: no winding row.
+    Put(report, "QRILBRESAVV", QString());
+    Put(report, "QRIRESAVV", QString());
     // Nagaoka's correction belongs to the single-layer coil: captions go too.
     for (const char* name : {"QRILBKNAG", "QRIKNAG", "QRILBCORR", "QRICORR"})
         Put(report, name, QString());
@@ -172,8 +200,10 @@ void FillSingleLayer(TQuickRep* report, const QWidget* main) {
     for (const char* name :
          {"QRILBDIM03", "QRIDATADIM03", "QRILBDIM04", "QRIDATADIM04", "QRILBDIM05", "QRIDATADIM05"})
         Put(report, name, QString());
-    Put(report, "QRIRESRAME", FieldText(main, "EDRESRAME") + " ohm");
+    Put(report, "QRIRESRAME", FieldText(main, "EDRESRAME") + " ohm/m");
     Put(report, "QRILENFILO", FieldText(main, "EDLUNGRAME") + " mt");
+    Put(report, "QRILBRESAVV", "Resistenza avvolgimento");
+    Put(report, "QRIRESAVV", FieldText(main, "EDRESAVV") + " ohm");
     // A single-layer winding has no layers and no weight row: captions go too.
     for (const char* name : {"QRLabel26", "QRINPASS", "QRLabel20", "QRIPESORAME"})
         Put(report, name, QString());
@@ -192,7 +222,7 @@ void FillInductorReport(QWidget* main) {
     if (!report)
         return;
     const int subPage = ActivePage(main, "PageControl2");
-    FillCommonRows(report, main);
+    FillCommonRows(report, main, subPage);
     if (subPage == 2)
         FillGapped(report, main);
     else if (subPage == 1)

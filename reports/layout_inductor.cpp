@@ -63,6 +63,10 @@ void BuildInductorLayout(TQuickRep* report) {
     layout.NamedCaption("QRILBLENFILO", 75.1, 117.7, "Lunghezza filo")
         ->SetFitWidth(108.2 - 75.1 - 1);
     layout.Value("QRILENFILO", 108.2, 117.7);
+    // The whole winding's resistance of the single-layer coil; blank for the closed core.
+    layout.NamedCaption("QRILBRESAVV", 3.7, 124.3, "Resistenza avvolgimento")
+        ->SetFitWidth(kCorrectionValueLeft - 3.7 - 1);
+    layout.Value("QRIRESAVV", kCorrectionValueLeft, 124.3);
     layout.Image("QRImage2", QRectF(144.2, 67.5, 39.7, 53.2), pictures::kSingleLayer);
 
     // Nagaoka's correction of the single-layer coil, in the free rows of the left column;

@@ -240,7 +240,7 @@ void RunWorkedExamples(QWidget* root) {
     AnswerAllBoxes([&] { Click(root, "SBCALC"); });
     TypeSecondary(root, "12", "2");
     AnswerAllBoxes([&] { Click(root, "SBTACALC"); });
-    QCOMPARE(Text(root, "RAPIMPAC"), Local("0,26"));
+    QCOMPARE(Text(root, "RAPIMPAC"), Local("0,28"));
     AnswerAllBoxes([&] { Click(root, "SBCALCGAP"); });
     QCOMPARE(Text(root, "NGAP"), QString("  22"));
 }
@@ -265,7 +265,7 @@ void RunAlarms(QWidget* root) {
     TypeInto(root, "TAMBGAP", "120");
     AnswerAllBoxes([&] { Click(root, "SBCALCGAP"); });
     for (const char* name :
-         {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC", "BPKGAP", "RIEMPGAP", "TGAP"})
+         {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC", "TADT", "BPKGAP", "RIEMPGAP", "TGAP"})
         QVERIFY2(Background(root, name) == kRed, name);
 }
 
@@ -419,7 +419,8 @@ void TestPalettes::lightLooksKeptAfterDark() {
     QApplication::processEvents();
     QCOMPARE(looks(), before);
     QCOMPARE(Background(root, "BMAXEFF"), QColor(214, 252, 254));
-    QCOMPARE(Background(root, "TADT"), QColor(255, 176, 176));
+    QCOMPARE(Background(root, "TADT"), kRed); // 2000 VA rise above 65 °C
+    QCOMPARE(TextColour(root, "TADT"), kWhite);
     QCOMPARE(Background(root, "TASVS"), QColor(216, 228, 248));
 }
 
