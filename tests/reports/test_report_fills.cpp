@@ -146,6 +146,12 @@ void ReportFills::inductorFallsBackToSingleLayerInductance_data() {
     QTest::newRow("IIND filled, closed core") << 1 << "53,9"
                                               << "100"
                                               << "53,9 nH";
+    QTest::newRow("gapped core") << 2 << ""
+                                 << "100"
+                                 << "470 µH";
+    QTest::newRow("IIND filled, gapped core") << 2 << "53,9"
+                                              << "100"
+                                              << "53,9 nH";
 }
 
 void ReportFills::inductorFallsBackToSingleLayerInductance() {
@@ -160,6 +166,7 @@ void ReportFills::inductorFallsBackToSingleLayerInductance() {
     main.Set("ISS", iss);
     main.Set("INUC", "1");
     main.SetUnit("CBUINUC", 1);
+    main.Set("LGAP", "470");
     FillInductorReport(&main);
     QCOMPARE(ReportText(&main, "Form2", "QRIIND"), expected);
 }
