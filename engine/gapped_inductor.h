@@ -4,6 +4,7 @@
 #pragma once
 
 #include "page.h"
+#include "part_apply.h"
 #include "wire_checks.h"
 
 #include <cstdint>
@@ -17,6 +18,10 @@ class PartsLibrary;
 struct CoreShape;
 struct Material;
 } // namespace library
+
+// The sub-page's core and material name fields: applying a part there writes its canonical
+// name alone.
+inline constexpr PartFields kGappedParts{"COREGAP", "MATGAP"};
 
 // The inputs of the design, as the sub-page's spin fields yield them; the defaults are the
 // sub-page's start values.
