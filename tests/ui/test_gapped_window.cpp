@@ -4,8 +4,10 @@
 #include "main_window.h"
 #include "support_window.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -40,6 +42,7 @@ Q_DECLARE_METATYPE(Texts)
 class GappedWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void subPageAndDefaults();
@@ -48,10 +51,19 @@ private slots:
     void refusals_data();
     void refusals();
     void alarmLooksComeAndGo();
+    void pickersApplyTheNameAlone();
 
 private:
+    QTemporaryDir emptyFolder_;
     std::unique_ptr<TForm1> window_;
 };
+
+void GappedWindow::initTestCase() {
+    // The shipped library, and none in the current folder.
+    QVERIFY(emptyFolder_.isValid());
+    QVERIFY(QDir::setCurrent(emptyFolder_.path()));
+    qputenv("VELKOR_DATA_DIR", VELKOR_SOURCE_DIR "/resources");
+}
 
 void GappedWindow::init() {
     window_ = std::make_unique<TForm1>();
@@ -185,6 +197,25 @@ void GappedWindow::alarmLooksComeAndGo() {
         QCOMPARE(Background(window_.get(), field), normal);
         QVERIFY(!Bold(window_.get(), field));
     }
+}
+
+// Typed names applied with Enter take the library's canonical names and change nothing else;
+// the design then runs on them.
+void GappedWindow::pickersApplyTheNameAlone() {
+    QWidget* root = window_.get();
+    const QString ae = Text(root, "AE");
+    TypeInto(root, "COREGAP", "e25/13/7");
+    QTest::keyClick(Control<QLineEdit>(root, "COREGAP"), Qt::Key_Return);
+    TypeInto(root, "MATGAP", "n87");
+    QTest::keyClick(Control<QLineEdit>(root, "MATGAP"), Qt::Key_Return);
+    QCOMPARE(Text(root, "COREGAP"), QString("E 25/13/7"));
+    QCOMPARE(Text(root, "MATGAP"), QString("N87"));
+    QCOMPARE(Text(root, "AE"), ae);
+    for (const char* name : kResults)
+        QCOMPARE(Text(root, name), QString());
+    AnswerAllBoxes([&] { Click(root, "SBCALCGAP"); });
+    QCOMPARE(Text(root, "NGAP"), QString("  33"));
+    QCOMPARE(Text(root, "TGAP"), QString(" 59"));
 }
 
 QTEST_MAIN(GappedWindow)
