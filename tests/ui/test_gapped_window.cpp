@@ -52,6 +52,7 @@ private slots:
     void refusals();
     void alarmLooksComeAndGo();
     void pickersApplyTheNameAlone();
+    void calculationKeys();
 
 private:
     QTemporaryDir emptyFolder_;
@@ -216,6 +217,20 @@ void GappedWindow::pickersApplyTheNameAlone() {
     AnswerAllBoxes([&] { Click(root, "SBCALCGAP"); });
     QCOMPARE(Text(root, "NGAP"), QString("  33"));
     QCOMPARE(Text(root, "TGAP"), QString(" 59"));
+}
+
+// F9 and Ctrl+Return press this sub-page's "Calcola", also from a field; its hint names them.
+void GappedWindow::calculationKeys() {
+    QWidget* root = window_.get();
+    TypeInto(root, "LGAP", "100"); // shows the sub-page, the field keeps the focus
+    AnswerAllBoxes([&] { QTest::keyClick(Control<QLineEdit>(root, "LGAP"), Qt::Key_F9); });
+    QCOMPARE(Text(root, "NGAP"), QString("  22"));
+    TypeInto(root, "COREGAP", "E 25/13/7");
+    AnswerAllBoxes([&] {
+        QTest::keyClick(Control<QLineEdit>(root, "COREGAP"), Qt::Key_Return, Qt::ControlModifier);
+    });
+    QCOMPARE(Text(root, "NGAP"), QString("  33"));
+    QVERIFY(FindControl(root, "SBCALCGAP")->toolTip().endsWith(" (F9 o Ctrl+Invio)"));
 }
 
 QTEST_MAIN(GappedWindow)
