@@ -70,6 +70,8 @@ const std::vector<Input> kFerriteLosses = {{"Edit1", {"E 25/13/7", "ETD 29/16/10
                                            {"Edit2", {"N87", "3C90"}},
                                            {"VPMIN", {"10", "11", "12", "9"}},
                                            {"PSEC", {"8", "10", "12", "6"}}};
+const std::vector<Input> kGapped = {{"LGAP", {"100", "220", "470", "47"}},
+                                    {"IPKGAP", {"5", "3", "2", "4"}}};
 const std::vector<Input> kMains = {{"TAVP", {"230", "220", "240", "110"}},
                                    {"TAFREQ", {"50", "60"}}};
 
@@ -84,6 +86,7 @@ std::vector<Case> Cases() {
         cases.push_back({"inductor", button, kSingle});
     for (const char* button : {"SBCINUC", "SBCALNUC", "SBCNSNUC", "SBALTRONUC"})
         cases.push_back({"inductor", button, kClosed});
+    cases.push_back({"inductor", "SBCALCGAP", kGapped});
     cases.push_back({"ferrite", "SBCALC", kFerrite});
     cases.push_back({"ferrite-loss", "SBCALC", kFerriteLosses});
     cases.push_back({"mains", "SBTACALC", kMains});
