@@ -41,8 +41,9 @@
 
 namespace {
 
-constexpr int kClientWidth = 692;  // px
-constexpr int kClientHeight = 526; // px
+constexpr int kClientWidth = 692;                // px
+constexpr int kClientHeight = 606;               // px; the ferrite page's losses took 80 px more
+constexpr int kPagesHeight = kClientHeight - 35; // px, PageControl1 above the bottom bar
 constexpr velkor::Colour kNavy = velkor::Colour::Rgb(0, 0, 128);
 constexpr const char* kPrintHint = "Stampa un report relativo alla pagina visualizzata.";
 
@@ -73,7 +74,7 @@ constexpr BottomButton kBottomButtons[] = {
     {"SBPRINTSETUP", "Setup", 235, "btn_setup.svg"},
     {"SBEXIT", "USCITA", 575, "btn_exit.svg"},
 };
-constexpr int kBottomRow = 495; // px from the top of the client area
+constexpr int kBottomRow = kPagesHeight + 4; // px from the top of the client area
 
 struct Binding {
     const char* control;
@@ -240,7 +241,7 @@ QString TForm1::secondaryText(int column, int row) const {
 void TForm1::BuildFrame() {
     pageControl1_ = new QTabWidget(this);
     pageControl1_->setObjectName("PageControl1");
-    pageControl1_->setGeometry(0, 0, kClientWidth, 491);
+    pageControl1_->setGeometry(0, 0, kClientWidth, kPagesHeight);
     QFont bold = font();
     bold.setBold(true);
     pageControl1_->tabBar()->setFont(bold);
