@@ -360,6 +360,7 @@ void TForm1::BindHandlers(QWidget* scope) {
     if (QAbstractButton* control = button("SBEXIT"))
         connect(control, &QAbstractButton::clicked, this, &TForm1::SBEXITClick);
     AttachPickers(scope);
+    AttachLibraryButtons(scope);
 }
 
 void TForm1::AttachPickers(QWidget* scope) {
