@@ -95,7 +95,7 @@ TFormLib::TFormLib(LibraryHost host, QWidget* parent)
     });
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
         UpdateUse();
-        if (tab == kSuggestedTab && !Suggesting() && result_.tried == 0)
+        if (tab == kSuggestedTab && !showingTab_ && !Suggesting() && result_.tried == 0)
             Suggest();
     });
     connect(use_, &QPushButton::clicked, this, &TFormLib::UseSelection);

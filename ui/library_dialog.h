@@ -118,7 +118,8 @@ private:
 
     AdviserRun* run_ = nullptr;
     AdviserResult result_;
-    QString runLabel_; // "in N87", "in tutti i materiali"
+    QString runLabel_;        // "in N87", "in tutti i materiali"
+    bool showingTab_ = false; // Suggest() is bringing its tab forward
     QTimer ticker_;
     QElapsedTimer runClock_;
 };

@@ -18,7 +18,9 @@ bool TFormLib::Suggesting() const {
 }
 
 void TFormLib::Suggest() {
+    showingTab_ = true;
     tabs_->setCurrentIndex(kSuggestedTab);
+    showingTab_ = false;
     result_ = {};
     suggested_->SetRows({});
     if (!parts_ || parts_->Shapes().empty() || parts_->Materials().empty()) {
@@ -73,9 +75,8 @@ void TFormLib::ShowResult(const AdviserResult& result) {
     else
         status = QStringLiteral("%1 progetti provati %2; ").arg(result.tried).arg(runLabel_);
     if (!result.suggestions.empty()) {
-        status += QStringLiteral("%1 superano tutte le verifiche. Qui i primi %2: dal nucleo più "
-                                 "piccolo (Ve), a pari volume dalle perdite minori.")
-                      .arg(result.passed)
+        status += QStringLiteral("qui i primi %1 che superano tutte le verifiche, dal nucleo più "
+                                 "piccolo (Ve) e a pari volume dalle perdite minori.")
                       .arg(result.suggestions.size());
     } else if (result.tried > 0) {
         const AdviserCheck most = result.MostFailed();

@@ -5,6 +5,7 @@
 #include "faults.h"
 #include "ferrite.h"
 #include "field_table.h"
+#include "library_dialog.h"
 #include "library_source.h"
 #include "looks.h"
 #include "mains_secondaries.h"
@@ -207,6 +208,8 @@ TForm1::~TForm1() {
     // handler: the signals into this window are cut, the calculations' view goes, and the
     // pages are deleted now, while the members the handlers use still exist.
     hide();
+    delete formLib_; // its adviser's thread reads the library, deleted with the members
+    formLib_ = nullptr;
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
     page_.reset();
