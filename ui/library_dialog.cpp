@@ -25,7 +25,8 @@ namespace velkor::ui {
 
 namespace {
 
-constexpr int kTickMs = 40; // ms between two looks at a run's progress
+constexpr int kTickMs = 40;       // ms between two looks at a run's progress
+constexpr int kMeasuredRows = 40; // rows measured for a column's width
 
 QDoubleSpinBox* Spin(QWidget* parent, const char* name, double low, double high, double value,
                      int decimals) {
@@ -120,6 +121,9 @@ QTableView* TFormLib::MakeView(PartsFilter* filter, const char* name) {
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setAlternatingRowColors(true);
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    // Columns as wide as the header and the first rows need: measuring every row of a table of
+    // several hundred costs more than the rest of the dialog's opening.
+    view->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view->horizontalHeader()->setStretchLastSection(true);
     connect(view, &QTableView::doubleClicked, this, &TFormLib::UseSelection);
@@ -189,6 +193,7 @@ QWidget* TFormLib::BuildMaterialsTab() {
     split->addWidget(plot_);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
+    split->setSizes({640, 360}); // px: the table to its Pv column, the plot beside it
     layout->addWidget(split, 1);
     connect(materialView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
@@ -246,6 +251,7 @@ QWidget* TFormLib::BuildSuggestedTab() {
     suggested_ = new PartsTableModel(SuggestionHeaders(), this);
     suggestedFilter_ = new PartsFilter(suggested_, this);
     suggestedView_ = MakeView(suggestedFilter_, "GRIDSUGG");
+    suggestedView_->verticalHeader()->hide(); // the rank column numbers the rows
     layout->addWidget(suggestedView_, 1);
     connect(again, &QPushButton::clicked, this, &TFormLib::Suggest);
     return tab;

@@ -207,7 +207,9 @@ void SetLossColumn(PartsTableModel& model, const library::PartsLibrary& parts,
 
 int NearestGauge(const library::PartsLibrary& parts, double millimetres) {
     const auto& awg = parts.Wires().awg;
-    if (awg.empty() || !(millimetres > 0))
+    if (!(millimetres > 0))
+        return 0;
+    if (awg.empty())
         return static_cast<int>(
             std::lround(36 - 39 * std::log(millimetres / 0.127) / std::log(92.0)));
     const library::AwgWire* nearest = &awg.front();

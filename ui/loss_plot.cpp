@@ -104,7 +104,8 @@ void LossPlot::paintEvent(QPaintEvent*) {
                area.height() * (std::log10(density) - lowDecade) / (highDecade - lowDecade);
     };
 
-    const QLocale locale = QLocale::system();
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator); // "100000", never "100.000"
     const QFontMetrics metrics(font());
     painter.setPen(ink);
     // Title, axes, grid and numbers.
