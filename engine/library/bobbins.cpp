@@ -77,23 +77,63 @@ std::optional<WindingWindow> Compute(const Bobbin& bobbin) {
     return std::nullopt;
 }
 
+// The fields of a bobbin record.
+class BobbinWalker : public mas::RecordWalker {
+public:
+    std::optional<std::string> name, shape, family;
+    bool maker = false; // manufacturerInfo given
+    mas::DimensionCollector dimensions{{"functionalDescription", "dimensions"}};
+
+    void Clear() {
+        name.reset();
+        shape.reset();
+        family.reset();
+        maker = false;
+        dimensions.Clear();
+    }
+
+protected:
+    void Text(mas::Path path, const std::string& text) override {
+        if (dimensions.Text(path))
+            return;
+        if (mas::At(path, {"name"}))
+            name = text;
+        else if (mas::At(path, {"functionalDescription", "shape"}))
+            shape = text;
+        else if (mas::At(path, {"functionalDescription", "family"}))
+            family = text;
+        Maker(path);
+    }
+    void Number(mas::Path path, double value) override {
+        if (!dimensions.Number(path, value))
+            Maker(path);
+    }
+    void Other(mas::Path path) override {
+        if (!dimensions.Other(path))
+            Maker(path);
+    }
+    void Open(mas::Path path, bool array) override {
+        if (!dimensions.Open(path, array))
+            Maker(path);
+    }
+
+private:
+    void Maker(mas::Path path) {
+        if (mas::At(path, {"manufacturerInfo"}))
+            maker = true;
+    }
+};
+
 // One record, or nothing when it cannot be read.
-std::optional<Bobbin> ReadRecord(const nlohmann::json& record) {
-    const auto name = mas::Text(record, "name");
-    const nlohmann::json* description = mas::Member(record, "functionalDescription");
-    if (!name || description == nullptr)
-        return std::nullopt;
-    const auto shape = mas::Text(*description, "shape");
-    const auto family = mas::Text(*description, "family");
-    const nlohmann::json* dimensions = mas::Member(*description, "dimensions");
-    if (!shape || !family || dimensions == nullptr)
+std::optional<Bobbin> ReadRecord(const BobbinWalker& record) {
+    if (!record.name || !record.shape || !record.family || !record.dimensions.Present())
         return std::nullopt;
     Bobbin bobbin;
-    bobbin.name = *name;
-    bobbin.shape = *shape;
-    bobbin.family = *family;
-    bobbin.standard = mas::Member(record, "manufacturerInfo") == nullptr;
-    if (mas::DimensionsMm(*dimensions, bobbin.dims) != mas::DimensionStatus::Ok)
+    bobbin.name = *record.name;
+    bobbin.shape = *record.shape;
+    bobbin.family = *record.family;
+    bobbin.standard = !record.maker;
+    if (mas::DimensionsMm(record.dimensions.Raw(), bobbin.dims) != mas::DimensionStatus::Ok)
         return std::nullopt;
     return bobbin;
 }
@@ -102,11 +142,15 @@ std::optional<Bobbin> ReadRecord(const nlohmann::json& record) {
 
 BobbinRead ReadBobbins(std::istream& ndjson) {
     BobbinRead read;
-    std::string line;
-    while (mas::NextLine(ndjson, line)) {
+    mas::Lines lines(ndjson);
+    BobbinWalker record;
+    std::string_view line;
+    while (lines.Next(line)) {
         std::optional<Bobbin> bobbin;
+        record.Clear();
         try {
-            bobbin = ReadRecord(mas::ParseLine(line));
+            if (record.Walk(line))
+                bobbin = ReadRecord(record);
         } catch (const std::exception&) {
             bobbin.reset();
         }

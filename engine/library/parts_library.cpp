@@ -4,7 +4,6 @@
 #include "stock.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <unordered_set>
@@ -30,7 +29,7 @@ std::vector<std::string> KeysOf(const CoreShape& shape) {
 std::string WithoutNoHoleMark(const std::string& key) {
     for (std::size_t at = key.find("/i"); at != std::string::npos; at = key.find("/i", at + 1)) {
         const std::size_t after = at + 2;
-        if (after == key.size() || !std::isdigit(static_cast<unsigned char>(key[after])))
+        if (after == key.size() || key[after] < '0' || key[after] > '9')
             return key.substr(0, at) + key.substr(after);
     }
     return {};
@@ -41,18 +40,6 @@ bool Contains(const std::vector<std::string>& keys, const std::string& key) {
 }
 
 } // namespace
-
-std::string NameKey(std::string_view name) {
-    std::string key;
-    key.reserve(name.size());
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (std::isspace(byte))
-            continue;
-        key.push_back(static_cast<char>(std::tolower(byte)));
-    }
-    return key;
-}
 
 double AlEstimate(const CoreShape& shape, const Material& material) {
     if (!(material.muI > 0) || !(shape.le > 0) || !(shape.ae > 0))

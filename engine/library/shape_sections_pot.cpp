@@ -149,8 +149,8 @@ Sums RmSet(const Dims& dims, int subtype) {
     const Ext a3 = pi4 * (d3 * d3 - d4 * d4);
     // Outer corners: as PQ's, across the yoke and the leg's own thickness (A − d2)/2. The
     // thickness at the chamfered diagonal, (J − d2)/2, would put the corner's path inside the
-    // leg's edge: it leaves le 3 % and Ve 6 % under the published values of RM 8/I and
-    // RM 12/I; with (A − d2)/2 the RM sizes meet them within 2.5 %.
+    // leg's edge: it leaves RM 8/I's le 3 % and Ve 6 % under its data sheet; with (A − d2)/2
+    // they meet it within 2 %.
     const Ext l4 = pi4 * (h + At(dims, "A") / 2 - d2 / 2);
     const Ext a4 = (a1 + 2 * beta * d2 * h) / 2;
     const Ext l5 = pi4 * (d3 + h - Sqrt((d3 * d3 + d4 * d4) / 2));

@@ -192,30 +192,61 @@ const char* StatusFault(mas::DimensionStatus status) {
     return kNotNumber;
 }
 
+// The fields of a shape record.
+class ShapeWalker : public mas::RecordWalker {
+public:
+    std::optional<std::string> family, name;
+    std::vector<std::string> aliases;
+    std::optional<int> subtype;
+    mas::DimensionCollector dimensions{{"dimensions"}};
+
+    void Clear() {
+        family.reset();
+        name.reset();
+        aliases.clear();
+        subtype.reset();
+        dimensions.Clear();
+    }
+
+protected:
+    void Text(mas::Path path, const std::string& text) override {
+        if (dimensions.Text(path))
+            return;
+        if (mas::At(path, {"family"}))
+            family = text;
+        else if (mas::At(path, {"name"}))
+            name = text;
+        else if (mas::At(path, {"aliases"}))
+            aliases.push_back(text);
+        else if (mas::At(path, {"familySubtype"}))
+            subtype = mas::WholeNumber(text);
+    }
+    void Number(mas::Path path, double value) override {
+        if (!dimensions.Number(path, value) && mas::At(path, {"familySubtype"}))
+            subtype = mas::WholeNumber(value);
+    }
+    void Other(mas::Path path) override { dimensions.Other(path); }
+    void Open(mas::Path path, bool array) override { dimensions.Open(path, array); }
+};
+
 // One record; the reason it is left out, or null when `shape` is kept.
-const char* ReadRecord(const nlohmann::json& record, CoreShape& shape) {
-    const auto family = mas::Text(record, "family");
-    const auto name = mas::Text(record, "name");
-    if (!family || !name || NameKey(*name).empty())
+const char* ReadRecord(const ShapeWalker& record, CoreShape& shape) {
+    if (!record.family || !record.name || NameKey(*record.name).empty())
         return kUnreadable;
-    shape.family = *family;
-    const FamilyRule* rule = RuleFor(*family);
+    shape.family = *record.family;
+    const FamilyRule* rule = RuleFor(*record.family);
     if (rule == nullptr)
         return kUnknownFamily;
-    shape.name = *name;
+    shape.name = *record.name;
     shape.kind = rule->kind;
-    if (const nlohmann::json* aliases = mas::Member(record, "aliases");
-        aliases != nullptr && aliases->is_array()) {
-        for (const nlohmann::json& alias : *aliases) {
-            if (alias.is_string() && !NameKey(alias.get<std::string>()).empty())
-                shape.aliases.push_back(alias.get<std::string>());
-        }
+    for (const std::string& alias : record.aliases) {
+        if (!NameKey(alias).empty())
+            shape.aliases.push_back(alias);
     }
-    shape.subtype = mas::WholeNumber(record, "familySubtype").value_or(0);
-    const nlohmann::json* dimensions = mas::Member(record, "dimensions");
-    if (dimensions == nullptr)
+    shape.subtype = record.subtype.value_or(0);
+    if (!record.dimensions.Present())
         return kMissing;
-    if (const char* fault = StatusFault(mas::DimensionsMm(*dimensions, shape.dims)))
+    if (const char* fault = StatusFault(mas::DimensionsMm(record.dimensions.Raw(), shape.dims)))
         return fault;
     if (const char* fault = DimensionFault(*rule, shape.dims))
         return fault;
@@ -228,14 +259,16 @@ const char* ReadRecord(const nlohmann::json& record, CoreShape& shape) {
 
 ShapeRead ReadShapes(std::istream& ndjson) {
     ShapeRead read;
-    std::string line;
-    while (mas::NextLine(ndjson, line)) {
+    mas::Lines lines(ndjson);
+    ShapeWalker record;
+    std::string_view line;
+    while (lines.Next(line)) {
         ++read.read;
         CoreShape shape;
+        record.Clear();
         const char* reason = kUnreadable;
         try {
-            const nlohmann::json record = mas::ParseLine(line);
-            if (record.is_object())
+            if (record.Walk(line))
                 reason = ReadRecord(record, shape);
         } catch (const std::exception&) {
             reason = kUnreadable;

@@ -1,89 +1,67 @@
-// The stock file is large (1.2 MB) and only two texts of each record matter: its records are
-// walked by the parser's event interface, without building a document.
+// The stock file is large (1.2 MB) and only two texts of each record matter: the parser walks
+// only the record's `functionalDescription` member, found in the line's text, and the whole
+// line when that does not give both names.
 #include "stock.h"
 
 #include "mas_values.h"
 #include "parts_library.h"
 
-#include <exception>
-
 namespace velkor::library {
 
 namespace {
 
-// Collects `functionalDescription.shape` and `.material` of one record.
-class StockEvents : public nlohmann::json_sax<nlohmann::json> {
+constexpr std::string_view kDescription = "\"functionalDescription\"";
+
+// Collects `shape` and `material` of a functional description, walked either alone
+// (`prefix` empty) or inside its record (`prefix` "functionalDescription").
+class StockWalker : public mas::RecordWalker {
 public:
-    std::string shape;
-    std::string material;
+    std::string shape, material;
+    bool inRecord = false;
 
-    bool null() override { return Value(); }
-    bool boolean(bool) override { return Value(); }
-    bool number_integer(number_integer_t) override { return Value(); }
-    bool number_unsigned(number_unsigned_t) override { return Value(); }
-    bool number_float(number_float_t, const string_t&) override { return Value(); }
-    bool binary(binary_t&) override { return Value(); }
-    bool string(string_t& text) override {
-        if (depth_ == 2 && inDescription_) {
-            if (key_ == "shape")
-                shape = text;
-            else if (key_ == "material")
-                material = text;
-        }
-        return Value();
+protected:
+    void Text(mas::Path path, const std::string& text) override {
+        const std::size_t skip = inRecord ? 1 : 0;
+        if (path.size() != skip + 1 || (inRecord && path[0] != "functionalDescription"))
+            return;
+        if (path[skip] == "shape")
+            shape = text;
+        else if (path[skip] == "material")
+            material = text;
     }
-    bool start_object(std::size_t) override { return Open(); }
-    bool end_object() override { return Close(); }
-    bool start_array(std::size_t) override { return Open(); }
-    bool end_array() override { return Close(); }
-    bool key(string_t& text) override {
-        key_ = text;
-        return true;
-    }
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
-        return false;
-    }
-
-private:
-    bool Value() {
-        key_.clear();
-        return true;
-    }
-    bool Open() {
-        ++depth_;
-        if (depth_ == 2 && key_ == "functionalDescription")
-            inDescription_ = true;
-        key_.clear();
-        return true;
-    }
-    bool Close() {
-        if (depth_ == 2)
-            inDescription_ = false;
-        --depth_;
-        key_.clear();
-        return true;
-    }
-
-    int depth_ = 0; // 1 inside the record, 2 inside one of its members
-    bool inDescription_ = false;
-    std::string key_;
+    void Number(mas::Path, double) override {}
 };
+
+// The member's value in the line's text: from the first brace after its key.
+std::string_view DescriptionText(std::string_view line) {
+    const std::size_t key = line.find(kDescription);
+    if (key == std::string_view::npos)
+        return {};
+    const std::size_t brace = line.find_first_not_of(" \t\r\n:", key + kDescription.size());
+    if (brace == std::string_view::npos || line[brace] != '{')
+        return {};
+    return line.substr(brace);
+}
 
 } // namespace
 
 std::vector<std::pair<std::string, std::string>> ReadStock(std::istream& ndjson) {
     std::vector<std::pair<std::string, std::string>> stock;
-    std::string line;
-    while (mas::NextLine(ndjson, line)) {
-        try {
-            StockEvents events;
-            if (!nlohmann::json::sax_parse(line, &events) || events.shape.empty() ||
-                events.material.empty())
+    mas::Lines lines(ndjson);
+    std::string_view line;
+    while (lines.Next(line)) {
+        StockWalker walker;
+        const std::string_view description = DescriptionText(line);
+        if (description.empty() || !walker.Walk(description, true) || walker.shape.empty() ||
+            walker.material.empty()) {
+            walker = StockWalker();
+            walker.inRecord = true;
+            if (!walker.Walk(line))
                 continue;
-            stock.emplace_back(NameKey(events.shape), NameKey(events.material));
-        } catch (const std::exception&) {
-            continue;
         }
+        if (walker.shape.empty() || walker.material.empty())
+            continue;
+        stock.emplace_back(NameKey(walker.shape), NameKey(walker.material));
     }
     return stock;
 }

@@ -21,46 +21,93 @@ constexpr double kNoRecordFactor = 1.1; // overall/bare diameter of a size witho
 
 enum class Standard { Other, Iec, Nema };
 
-// Only lines that name a round wire of one of the two standards can hold a record we keep; the
-// test is on the raw text, before parsing (most of the file is litz, foil and rectangular).
+// Only lines that name a round enamelled wire of one of the two standards, of grade 1 or 2 where
+// the grade can be seen, can hold a record we keep; the test is on the raw text, before parsing
+// (most of the file is litz, foil, rectangular wire and thicker grades).
 bool MayHoldRoundWire(std::string_view line) {
-    return line.find("\"round\"") != std::string_view::npos &&
-           (line.find("60317") != std::string_view::npos ||
-            line.find("NEMA") != std::string_view::npos);
+    if (line.find("\"round\"") == std::string_view::npos ||
+        line.find("\"enamelled\"") == std::string_view::npos ||
+        (line.find("60317") == std::string_view::npos &&
+         line.find("NEMA") == std::string_view::npos))
+        return false;
+    // "grade": 1 — blanks allowed around the colon, as JSON allows them.
+    std::size_t at = line.find("\"grade\"");
+    if (at == std::string_view::npos)
+        return true; // the reader decides
+    at = line.find_first_not_of(" \t\r\n:", at + 7);
+    if (at == std::string_view::npos)
+        return true;
+    const char digit = line[at];
+    const char next = at + 1 < line.size() ? line[at + 1] : ' ';
+    const bool whole = digit >= '0' && digit <= '9' && !(next >= '0' && next <= '9') &&
+                       next != '.' && next != 'e' && next != 'E';
+    return !whole || digit == '1' || digit == '2';
 }
 
-// A dimension in mm, or nothing.
-std::optional<double> Mm(const nlohmann::json& record, std::string_view key, bool maximumFirst) {
-    const nlohmann::json* member = mas::Member(record, key);
-    if (member == nullptr)
-        return std::nullopt;
-    if (maximumFirst) { // an overall diameter: its maximum where given
-        if (const nlohmann::json* maximum = mas::Member(*member, "maximum");
-            maximum != nullptr && maximum->is_number()) {
-            const double mm = maximum->get<double>() * 1000.0; // mm
-            return std::isfinite(mm) && mm > 0 ? std::optional(mm) : std::nullopt;
-        }
-        if (const nlohmann::json* nominal = mas::Member(*member, "nominal");
-            nominal != nullptr && nominal->is_number()) {
-            const double mm = nominal->get<double>() * 1000.0; // mm
-            return std::isfinite(mm) && mm > 0 ? std::optional(mm) : std::nullopt;
-        }
-        return std::nullopt;
+// The fields of a wire record.
+class WireWalker : public mas::RecordWalker {
+public:
+    std::optional<std::string> standard, type, material, coating, name;
+    std::optional<int> grade;
+    mas::RawDimension bare, overall; // m
+
+    void Clear() {
+        standard.reset();
+        type.reset();
+        material.reset();
+        coating.reset();
+        name.reset();
+        grade.reset();
+        bare = overall = mas::RawDimension();
     }
-    double mm = 0;
-    if (mas::DimensionMm(*member, mm) != mas::DimensionStatus::Ok || !(mm > 0))
-        return std::nullopt;
-    return mm;
-}
 
-// The gauge of a "24 AWG" name; nothing for half gauges ("24.5 AWG") and other texts.
-std::optional<int> Gauge(const std::string& text) {
-    int gauge = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), gauge);
-    if (error != std::errc() || std::string_view(end) != " AWG" || gauge < 0 || gauge > 60)
-        return std::nullopt;
-    return gauge;
-}
+protected:
+    void Text(mas::Path path, const std::string& text) override {
+        if (mas::At(path, {"standard"}))
+            standard = text;
+        else if (mas::At(path, {"type"}))
+            type = text;
+        else if (mas::At(path, {"material"}))
+            material = text;
+        else if (mas::At(path, {"standardName"}))
+            name = text;
+        else if (mas::At(path, {"coating", "type"}))
+            coating = text;
+        else if (mas::At(path, {"coating", "grade"}))
+            grade = mas::WholeNumber(text);
+        else if (mas::RawDimension* raw = Diameter(path))
+            raw->bad = true;
+    }
+    void Number(mas::Path path, double value) override {
+        if (mas::At(path, {"coating", "grade"})) {
+            grade = mas::WholeNumber(value);
+            return;
+        }
+        mas::RawDimension* raw = Diameter(path);
+        if (raw == nullptr)
+            return;
+        if (!std::isfinite(value))
+            raw->bad = true;
+        else if (path[1] == "nominal")
+            raw->nominal = value;
+        else if (path[1] == "minimum")
+            raw->minimum = value;
+        else
+            raw->maximum = value;
+    }
+
+private:
+    mas::RawDimension* Diameter(mas::Path path) {
+        if (path.size() != 2 ||
+            (path[1] != "nominal" && path[1] != "minimum" && path[1] != "maximum"))
+            return nullptr;
+        if (path[0] == "conductingDiameter")
+            return &bare;
+        if (path[0] == "outerDiameter")
+            return &overall;
+        return nullptr;
+    }
+};
 
 struct RoundWire {
     Standard standard = Standard::Other;
@@ -72,34 +119,46 @@ struct RoundWire {
 
 // A round enamelled copper wire of one of the two standards; false when the record is
 // something else; nothing when it is one but cannot be read.
-bool ReadRecord(const nlohmann::json& record, std::optional<RoundWire>& wire) {
-    const auto standard = mas::Text(record, "standard");
-    const auto type = mas::Text(record, "type");
-    const auto material = mas::Text(record, "material");
-    if (!standard || type != "round" || material != "copper")
+bool ReadRecord(const WireWalker& record, std::optional<RoundWire>& wire) {
+    if (!record.standard || record.type != "round" || record.material != "copper")
         return false;
     RoundWire read;
-    if (*standard == "IEC 60317")
+    if (*record.standard == "IEC 60317")
         read.standard = Standard::Iec;
-    else if (standard->rfind("NEMA MW 1000", 0) == 0)
+    else if (record.standard->rfind("NEMA MW 1000", 0) == 0)
         read.standard = Standard::Nema;
     else
         return false;
-    const nlohmann::json* coating = mas::Member(record, "coating");
-    if (coating == nullptr || mas::Text(*coating, "type") != "enamelled")
+    if (record.coating != "enamelled")
         return false;
     wire.reset();
-    const auto grade = mas::WholeNumber(*coating, "grade");
-    const auto bare = Mm(record, "conductingDiameter", false);
-    const auto overall = Mm(record, "outerDiameter", true);
-    if (!grade || !bare || !overall || *overall < *bare)
+    double bare = 0; // mm
+    if (mas::DimensionMm(record.bare, bare) != mas::DimensionStatus::Ok || !(bare > 0))
         return true;
-    read.grade = *grade;
-    read.bare = *bare;
-    read.overall = *overall;
-    read.name = mas::Text(record, "standardName").value_or("");
+    // The overall diameter: its maximum where given, else its nominal.
+    std::optional<double> overall; // m
+    if (!record.overall.bad)
+        overall = record.overall.maximum ? record.overall.maximum : record.overall.nominal;
+    if (!record.grade || !overall || !(*overall * 1000 >= bare))
+        return true;
+    read.grade = *record.grade;
+    read.bare = bare;
+    read.overall = *overall * 1000; // mm
+    if (!std::isfinite(read.overall))
+        return true;
+    read.name = record.name.value_or("");
     wire = read;
     return true;
+}
+
+// The gauge of a "24 AWG" name; nothing for half gauges ("24.5 AWG") and other texts.
+std::optional<int> Gauge(const std::string& text) {
+    int gauge = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), gauge);
+    if (error != std::errc() || std::string_view(end, text.data() + text.size() - end) != " AWG" ||
+        gauge < 0 || gauge > 60)
+        return std::nullopt;
+    return gauge;
 }
 
 void Keep(WireRead& read, const RoundWire& wire) {
@@ -135,14 +194,16 @@ void Keep(WireRead& read, const RoundWire& wire) {
 
 WireRead ReadWires(std::istream& ndjson) {
     WireRead read;
-    std::string line;
-    while (mas::NextLine(ndjson, line)) {
+    mas::Lines lines(ndjson);
+    WireWalker record;
+    std::string_view line;
+    while (lines.Next(line)) {
         if (!MayHoldRoundWire(line))
             continue;
+        record.Clear();
+        std::optional<RoundWire> wire;
         try {
-            std::optional<RoundWire> wire;
-            const nlohmann::json record = mas::ParseLine(line);
-            if (!record.is_object()) {
+            if (!record.Walk(line)) {
                 ++read.leftOut;
             } else if (ReadRecord(record, wire)) {
                 if (wire)

@@ -123,15 +123,22 @@ TEST(Wires, Grade1OverallDiameters) {
 }
 
 TEST(Stock, ShapeInMaterial) {
-    Material n87;
-    n87.name = "N87";
-    Material c90;
-    c90.name = "3C90";
-    EXPECT_TRUE(Shipped().InStock(ShapeNamed("ETD 29/16/10"), n87));
-    EXPECT_FALSE(Shipped().InStock(ShapeNamed("ETD 29/16/10"), c90));
+    const CoreShape& etd29 = ShapeNamed("ETD 29/16/10");
+    EXPECT_TRUE(Shipped().InStock(etd29, *Shipped().FindMaterial("N87")));
+    EXPECT_FALSE(Shipped().InStock(etd29, *Shipped().FindMaterial("3C90")));
     Material ferrite95;
     ferrite95.name = "95";
-    EXPECT_TRUE(Shipped().InStock(ShapeNamed("ETD 29/16/10"), ferrite95)); // listed by alias
+    EXPECT_TRUE(Shipped().InStock(etd29, ferrite95)); // listed under its alias "ETD 29"
+}
+
+TEST(Materials, FoundByNameBlanksAndCaseIgnored) {
+    EXPECT_EQ(Shipped().MaterialNames().size(), Shipped().Materials().size());
+    for (const std::string& name : Shipped().MaterialNames()) {
+        const Material* material = Shipped().FindMaterial(" " + name + " ");
+        ASSERT_NE(material, nullptr) << name;
+        EXPECT_EQ(NameKey(material->name), NameKey(name));
+    }
+    EXPECT_EQ(Shipped().FindMaterial("3 c 90")->name, "3C90");
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 namespace velkor::library::testing {
 
 inline const PartsLibrary& Shipped() {
-    static const PartsLibrary library = PartsLibrary::Load(VELKOR_LIBRARY_DIR);
+    static const PartsLibrary library = PartsLibrary::Load(VELKOR_SOURCE_DIR "/resources/library");
     return library;
 }
 
