@@ -3,7 +3,8 @@
 // the click alone and of the click with the repaint that follows it (µs, with the min-max of the
 // medians of the rounds). Given one button, it also prints that click's floor: the result fields
 // it changed, as plain line edits on a bare window, given the same texts (alone and with the
-// repaint). Then times the export of each report page to PDF.
+// repaint). "ferrite-loss" is "Calcola" on library parts, its losses and core temperature
+// included. Then times the export of each report page to PDF.
 //   click_bench [clicks [button]]      (QT_QPA_PLATFORM=offscreen is set when no platform is given)
 #include "main_window.h"
 #include "report_fills.h"
@@ -63,6 +64,12 @@ const std::vector<Input> kClosed = {{"INUC", {"10", "22", "47", "33"}},
                                     {"EDDIAM", {"1"}}};
 const std::vector<Input> kFerrite = {{"VPMIN", {"10", "11", "12", "9"}},
                                      {"PSEC", {"8", "10", "12", "6"}}};
+// The same design on library parts, so that "Calcola" also finds the losses and the core
+// temperature (the library is read during the warm-up clicks).
+const std::vector<Input> kFerriteLosses = {{"Edit1", {"E 25/13/7", "ETD 29/16/10", "E 25/13/7"}},
+                                           {"Edit2", {"N87", "3C90"}},
+                                           {"VPMIN", {"10", "11", "12", "9"}},
+                                           {"PSEC", {"8", "10", "12", "6"}}};
 const std::vector<Input> kMains = {{"TAVP", {"230", "220", "240", "110"}},
                                    {"TAFREQ", {"50", "60"}}};
 
@@ -78,6 +85,7 @@ std::vector<Case> Cases() {
     for (const char* button : {"SBCINUC", "SBCALNUC", "SBCNSNUC", "SBALTRONUC"})
         cases.push_back({"inductor", button, kClosed});
     cases.push_back({"ferrite", "SBCALC", kFerrite});
+    cases.push_back({"ferrite-loss", "SBCALC", kFerriteLosses});
     cases.push_back({"mains", "SBTACALC", kMains});
     return cases;
 }

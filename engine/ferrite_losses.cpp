@@ -97,8 +97,12 @@ LossEstimate EstimateLosses(const FerriteDesign& design, const FerriteInputs& in
             return std::nullopt;
         }
     };
-    const std::optional<library::Equilibrium> equilibrium =
-        library::SolveTemperature(ambient, estimate.rth, lossesAt);
+    std::optional<library::Equilibrium> equilibrium;
+    try {
+        equilibrium = library::SolveTemperature(ambient, estimate.rth, lossesAt);
+    } catch (const Fault&) {
+        // An ambient beyond the number range: no temperature to find.
+    }
     if (!equilibrium) {
         estimate.outcome = LossOutcome::NoAnswer;
         return estimate;
