@@ -15,6 +15,8 @@ namespace velkor {
 namespace {
 
 constexpr double kGaussPerTesla = 1e4; // G/T
+// Applying writes no value this large or larger: no part has one (part_apply.cpp).
+constexpr double kLargest = 1e12; // in the field's unit
 
 // The spin field of each input, as "Calcola" reads them.
 constexpr std::pair<std::string_view, long double FerriteInputs::*> kInputFields[] = {
@@ -29,9 +31,10 @@ constexpr std::pair<std::string_view, long double FerriteInputs::*> kInputFields
 
 // A value as applying types it into a field (part_apply.cpp): rounded to `decimals` decimals
 // in extended precision, halves away from zero; the text written reads back as this value.
-// A value that is not positive and finite is not written: the field keeps `kept`.
+// A value that is not positive, finite and below kLargest is not written: the field keeps
+// `kept`.
 long double Typed(double value, int decimals, long double kept) {
-    if (!std::isfinite(value) || !(value > 0))
+    if (!std::isfinite(value) || !(value > 0) || !(value < kLargest))
         return kept;
     long double scale = 1;
     for (int d = 0; d < decimals; ++d)
