@@ -116,9 +116,7 @@ void SetCoreMaterial(PartsTableModel& model, const library::PartsLibrary& parts,
     }
     model.SetHeader(kCoreAl, material ? QStringLiteral("Al (nH) in %1").arg(Text(material->name))
                                       : QStringLiteral("Al (nH)"));
-    if (model.rowCount() > 0)
-        emit model.dataChanged(model.index(0, kCoreAl),
-                               model.index(model.rowCount() - 1, kCoreStock));
+    model.ColumnsChanged(kCoreAl, kCoreStock);
 }
 
 QString ShapeCountLine(const library::PartsLibrary& parts) {
@@ -200,9 +198,7 @@ void SetLossColumn(PartsTableModel& model, const library::PartsLibrary& parts,
         else
             model.SetCell(r, kMatLoss, kDash, PartsTableModel::NoValue());
     }
-    if (model.rowCount() > 0)
-        emit model.dataChanged(model.index(0, kMatLoss),
-                               model.index(model.rowCount() - 1, kMatLoss));
+    model.ColumnsChanged(kMatLoss, kMatLoss);
 }
 
 int NearestGauge(const library::PartsLibrary& parts, double millimetres) {

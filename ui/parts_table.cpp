@@ -41,6 +41,11 @@ void PartsTableModel::SetHeader(int column, const QString& text) {
     emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
+void PartsTableModel::ColumnsChanged(int first, int last) {
+    if (rowCount() > 0)
+        emit dataChanged(index(0, first), index(rowCount() - 1, last));
+}
+
 int PartsTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }

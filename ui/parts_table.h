@@ -41,6 +41,8 @@ public:
     // One cell, with its key: a column whose values follow another choice (Al in a material).
     void SetCell(int row, int column, const QString& text, const QVariant& key);
     void SetHeader(int column, const QString& text);
+    // Tells the views that the cells of these columns changed (after SetCell).
+    void ColumnsChanged(int first, int last);
     const Row& RowAt(int row) const { return rows_[static_cast<std::size_t>(row)]; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
