@@ -217,8 +217,8 @@ int NearestGauge(const library::PartsLibrary& parts, double millimetres) {
 }
 
 QStringList IecHeaders() {
-    return {QStringLiteral("Diametro nominale (mm)"), QStringLiteral("Grado 1 (mm)"),
-            QStringLiteral("Grado 2 (mm)"), QStringLiteral("AWG più vicino")};
+    return {QStringLiteral("Nominale (mm)"), QStringLiteral("Grado 1 (mm)"),
+            QStringLiteral("Grado 2 (mm)"), QStringLiteral("AWG vicino")};
 }
 
 std::vector<PartsTableModel::Row> IecRows(const library::PartsLibrary& parts,
