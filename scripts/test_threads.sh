@@ -2,7 +2,7 @@
 # Builds the tests of the core adviser with ThreadSanitizer in a build folder of their own and
 # runs them: the engine's adviser tests and the library dialog's window test, whose runs go
 # through the worker thread (started, cancelled, replaced, finished). A data race fails them.
-# tests/tsan.supp names the reports let through, those inside Qt's own (uninstrumented) code.
+# tests/tsan.supp names the reports let through, each with its reason.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
