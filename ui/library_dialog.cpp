@@ -193,7 +193,7 @@ QWidget* TFormLib::BuildMaterialsTab() {
     split->addWidget(plot_);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
-    split->setSizes({640, 360}); // px: the table to its Pv column, the plot beside it
+    split->setSizes({680, 320}); // px: the table to its Pv column, the plot beside it
     layout->addWidget(split, 1);
     connect(materialView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
@@ -282,6 +282,11 @@ void TFormLib::Fill() {
     UpdateLossColumn();
     const QString named = host_.materialName ? host_.materialName() : QString();
     ChooseMaterial(parts_->FindMaterial(named.toStdString()));
+    // The page's material stands selected on its tab.
+    for (int row = 0; chosen_ && row < materials_->rowCount(); ++row)
+        if (&parts_->Materials()[static_cast<std::size_t>(materials_->RowAt(row).index)] == chosen_)
+            materialView_->setCurrentIndex(
+                materialFilter_->mapFromSource(materials_->index(row, 0)));
     UpdateUse();
 }
 

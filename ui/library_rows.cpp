@@ -139,13 +139,14 @@ QString ShapeCountLine(const library::PartsLibrary& parts) {
 }
 
 QStringList MaterialHeaders() {
+    // Units on a second line: the table keeps room for its Pv column beside the plot.
     return {QStringLiteral("Produttore"),
             QStringLiteral("Nome"),
             QStringLiteral("µi"),
-            QStringLiteral("Bsat 25 °C (mT)"),
-            QStringLiteral("Bsat 100 °C (mT)"),
-            QStringLiteral("Curie (°C)"),
-            QStringLiteral("Pv (kW/m³)")};
+            QStringLiteral("Bsat 25 °C\n(mT)"),
+            QStringLiteral("Bsat 100 °C\n(mT)"),
+            QStringLiteral("Curie\n(°C)"),
+            QStringLiteral("Pv\n(kW/m³)")};
 }
 
 std::vector<PartsTableModel::Row> MaterialRows(const library::PartsLibrary& parts,
