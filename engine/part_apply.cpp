@@ -11,6 +11,8 @@ namespace velkor {
 namespace {
 
 constexpr double kGaussPerTesla = 1e4; // G/T
+// Beyond this no part's value is real, and its text would no longer be exact to its decimals.
+constexpr double kLargest = 1e12; // in the field's unit
 
 // A value as a user types it: rounded to `decimals` decimals (halves away from zero), the
 // shortest text of that value, the regional decimal separator ("51,8", "52", "1860").
@@ -21,10 +23,10 @@ std::string Typed(double value, int decimals, const NumberLocale& locale) {
     return FormatGeneral(std::round(static_cast<long double>(value) * scale) / scale, locale);
 }
 
-// A positive, finite value only: a library record never gives another, and a field keeps
-// what it holds rather than show one.
+// A positive, finite value of a sensible size only: the library's reader never keeps another,
+// and a field keeps what it holds rather than show one.
 void Write(Page& page, std::string_view field, double value, int decimals) {
-    if (!field.empty() && std::isfinite(value) && value > 0)
+    if (!field.empty() && std::isfinite(value) && value > 0 && value < kLargest)
         page.SetText(field, Typed(value, decimals, page.Locale()));
 }
 

@@ -4,7 +4,7 @@
 # have their sizes, and the program unpacked into a scratch root, started offscreen from an
 # unrelated folder with VELKOR_DATA_DIR pointing into that root, shows its manual rather than
 # the fallback line and finds its parts library there (VELKOR_CHECK_MANUAL makes it say where
-# it read the manual and the library, and exit).
+# it read the manual, VELKOR_CHECK_LIBRARY where it read the library and what, and exit).
 set -euo pipefail
 deb=$(realpath "$1")
 scratch=$(mktemp -d)
@@ -105,6 +105,7 @@ manual() {
   local away=$scratch/elsewhere out status=0
   mkdir -p "$away"
   out=$(cd "$away" && env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen VELKOR_CHECK_MANUAL=1 \
+        VELKOR_CHECK_LIBRARY=1 \
         VELKOR_DATA_DIR="$root/usr/share/velkor" "$root/usr/bin/velkor" 2>"$scratch/stderr") ||
     status=$?
   echo "$out"

@@ -23,15 +23,24 @@ int CheckManual(QTextStream& out) {
         view ? view->document()->metaInformation(QTextDocument::DocumentUrl) : QString();
     const QString shown = view ? view->toPlainText() : QStringLiteral("REDIT1 missing");
     out << kManualFile << ": " << (source.isEmpty() ? shown : source) << Qt::endl;
-    // The library, found and read as the pickers find and read it on their first keystroke.
-    ui::LibrarySource library;
-    const library::PartsLibrary& parts = *library.Get();
-    if (library.Folder().isEmpty())
-        out << ui::kLibraryFolder << ": -" << Qt::endl;
-    else
-        out << ui::kLibraryFolder << ": " << library.Folder() << " (" << parts.Shapes().size()
-            << " shapes, " << parts.Materials().size() << " materials)" << Qt::endl;
-    return source.isEmpty() || parts.Shapes().empty() || parts.Materials().empty() ? 1 : 0;
+    return source.isEmpty() ? 1 : 0;
+}
+
+bool LibraryCheckAsked() {
+    return !qEnvironmentVariable(kCheckLibraryVariable).isEmpty();
+}
+
+int CheckLibrary(QTextStream& out) {
+    ui::LibrarySource source;
+    const library::PartsLibrary& parts = *source.Get();
+    out << ui::kLibraryFolder << ": ";
+    if (source.Folder().isEmpty()) {
+        out << "-" << Qt::endl;
+        return 1;
+    }
+    out << source.Folder() << " (" << parts.Shapes().size() << " shapes, "
+        << parts.Materials().size() << " materials)" << Qt::endl;
+    return parts.Shapes().empty() || parts.Materials().empty() ? 1 : 0;
 }
 
 } // namespace velkor

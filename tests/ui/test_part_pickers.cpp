@@ -3,12 +3,14 @@
 // the keyboard or the mouse write their canonical names, Ae, the window area, Al and Bsat as
 // a user would type them (regional separator), and "Calcola" then designs with them. An
 // unknown name, an unchanged field and the start-up apply nothing; a missing library folder
-// leaves the pickers empty and the page working. The library is never read at start-up.
+// leaves the pickers empty and the page working, a damaged one offers what could be read. The
+// library is never read at start-up.
 #include "library_source.h"
 #include "main_window.h"
 #include "manual_loader.h"
 #include "name_picker.h"
 #include "parts_library.h"
+#include "staged_start.h"
 #include "support_window.h"
 
 #include <QAbstractItemView>
@@ -16,10 +18,13 @@
 #include <QCompleter>
 #include <QDir>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
+#include <memory>
 
 using namespace window_testing;
 
@@ -33,7 +38,7 @@ const std::pair<const char*, const char*> kCoreDefaults[] = {
 
 QAbstractItemView* List(QWidget* root, const QString& field) {
     auto* picker = velkor::ui::NamePicker::Of(Control<QLineEdit>(root, field));
-    return picker ? picker->Completer()->popup() : nullptr;
+    return picker ? picker->List() : nullptr;
 }
 
 // A key where the keyboard sends it: to the open list, else to the field.
@@ -61,12 +66,15 @@ class TestPartPickers : public QObject {
 private slots:
     void initTestCase();
     void nothingAppliedAtStart();
+    void stagedStartGetsPickersWithoutReading();
     void workedExampleTypedWithEnter();
     void materialLeftThenCorePickedWithKeys();
     void materialPickedWithMouse();
     void unknownNameAppliesNothing();
     void nameAppliedTwice();
     void missingLibraryFolder();
+    void damagedLibraryOffersWhatCouldBeRead();
+    void screenshotsWithListOpen();
 
 private:
     QTemporaryDir emptyFolder_;
@@ -95,6 +103,17 @@ void TestPartPickers::nothingAppliedAtStart() {
         QCOMPARE(Text(root, name), Local(text));
     // Typing read the library; EC52 names a library core, yet it stays a label.
     QVERIFY(window->LibraryRead());
+}
+
+void TestPartPickers::stagedStartGetsPickersWithoutReading() {
+    // The program's start: the ferrite page is built after the first paint, with its pickers.
+    const std::unique_ptr<TForm1> window(StartForms());
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(!Control<QLineEdit>(window.get(), "Edit1"));
+    window->CompleteBuild();
+    for (const char* name : {"Edit1", "Edit2"})
+        QVERIFY(velkor::ui::NamePicker::Of(Control<QLineEdit>(window.get(), name)));
+    QVERIFY(!window->LibraryRead());
 }
 
 void TestPartPickers::workedExampleTypedWithEnter() {
@@ -220,6 +239,90 @@ void TestPartPickers::missingLibraryFolder() {
         QCOMPARE(Text(root, "NSP"), Local("  12 (12,0)"));
     }
     qputenv(velkor::kDataDirVariable, dataDir_);
+}
+
+void TestPartPickers::damagedLibraryOffersWhatCouldBeRead() {
+    // One whole record, one cut short, a line that is no record; the materials file empty.
+    QFile shipped(VELKOR_SOURCE_DIR "/resources/library/core_shapes.ndjson");
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QByteArray whole, cut;
+    while (!shipped.atEnd()) {
+        const QByteArray line = shipped.readLine();
+        if (line.contains("\"name\": \"E 25/13/7\""))
+            whole = line;
+        else if (line.contains("\"name\": \"ETD 29/16/10\""))
+            cut = line.left(line.size() / 2);
+    }
+    QVERIFY(!whole.isEmpty() && !cut.isEmpty());
+    const QTemporaryDir data;
+    QVERIFY(data.isValid() && QDir(data.path()).mkdir("library"));
+    const QDir folder(QDir(data.path()).filePath("library"));
+    QFile shapes(folder.filePath("core_shapes.ndjson"));
+    QVERIFY(shapes.open(QIODevice::WriteOnly));
+    shapes.write("{\"name\": \n" + whole + "not a record\n" + cut);
+    shapes.close();
+    QFile materials(folder.filePath("ferrite_materials.csv"));
+    QVERIFY(materials.open(QIODevice::WriteOnly));
+    materials.close();
+    qputenv(velkor::kDataDirVariable, QFile::encodeName(data.path()));
+    {
+        Window window;
+        QWidget* root = window.get();
+        TypeInto(root, "Edit1", "e");
+        QAbstractItemView* list = List(root, "Edit1");
+        QVERIFY(list && list->isVisible());
+        QStringList offered;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            offered << list->model()->index(row, 0).data().toString();
+        QCOMPARE(offered, (QStringList{"EF 25", "E 25/7", "E 25/13/7"}));
+        Key(root, "Edit1", Qt::Key_Return);
+        Enter(root, "Edit1", "etd29");
+        QCOMPARE(Text(root, "AE"), QStringLiteral("52"));
+        Enter(root, "Edit2", "n87");
+        QCOMPARE(Text(root, "Edit2"), QStringLiteral("n87"));
+        QCOMPARE(Text(root, "BSAT"), QStringLiteral("4100"));
+        Enter(root, "Edit1", "e25/13/7");
+        QCOMPARE(Text(root, "Edit1"), QStringLiteral("E 25/13/7"));
+        QCOMPARE(Text(root, "AE"), Local("51,8"));
+        QCOMPARE(Text(root, "AL"), QStringLiteral("2800"));
+    }
+    qputenv(velkor::kDataDirVariable, dataDir_);
+}
+
+// With VELKOR_SCREENSHOTS=folder (run on a real display, such as Xvfb), pictures of the
+// ferrite page with the core list open, under the light palette and a dark Fusion one.
+void TestPartPickers::screenshotsWithListOpen() {
+    const QString folder = qEnvironmentVariable("VELKOR_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("VELKOR_SCREENSHOTS not set");
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    const QColor grey(53, 53, 53), white(255, 255, 255);
+    for (auto [role, colour] : {std::pair{QPalette::Window, grey},
+                                {QPalette::Base, QColor(42, 42, 42)},
+                                {QPalette::Button, grey},
+                                {QPalette::WindowText, white},
+                                {QPalette::Text, white},
+                                {QPalette::ButtonText, white},
+                                {QPalette::Highlight, QColor(42, 130, 218)},
+                                {QPalette::HighlightedText, QColor(35, 35, 35)}})
+        dark.setColor(role, colour);
+    for (const char* look : {"light", "dark"}) {
+        QApplication::setPalette(QLatin1String(look) == "dark" ? dark : light);
+        Window window;
+        QWidget* root = window.get();
+        Enter(root, "Edit2", "n87");
+        TypeInto(root, "Edit1", "e25");
+        QAbstractItemView* list = List(root, "Edit1");
+        QVERIFY(list && list->isVisible());
+        QTest::qWait(200);
+        const QRect frame = root->frameGeometry();
+        const QPixmap shot =
+            root->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+        QVERIFY(shot.save(QDir(folder).filePath(QStringLiteral("pickers_%1.png").arg(look))));
+        Key(root, "Edit1", Qt::Key_Escape);
+    }
+    QApplication::setPalette(light);
 }
 
 QTEST_MAIN(TestPartPickers)

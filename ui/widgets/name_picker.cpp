@@ -36,8 +36,7 @@ NamePicker::NamePicker(QLineEdit* edit, Names names, Apply apply)
     completer_->setModel(model_);
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(kVisibleRows);
-    completer_->setWidget(edit_);
-    completer_->popup()->installEventFilter(this); // after the completer's own: seen first
+    completer_->setWidget(edit_); // the list itself is made when first shown
     edit_->installEventFilter(this);
     settled_ = edit_->text();
 
@@ -103,7 +102,7 @@ void NamePicker::Offer(const QString& text) {
         return;
     }
     model_->setStringList(found);
-    QAbstractItemView* popup = completer_->popup();
+    QAbstractItemView* popup = List();
     // As wide as the longest name offered, never narrower than the field.
     const int frame = 2 * popup->frameWidth();
     const int bar =
@@ -116,9 +115,19 @@ void NamePicker::Offer(const QString& text) {
     popup->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
 }
 
+QAbstractItemView* NamePicker::List() {
+    if (!list_) {
+        list_ = completer_->popup();
+        list_->installEventFilter(this); // after the completer's own: seen first
+        // A window of its own: it takes the field's font rather than the desktop's.
+        list_->setFont(edit_->font());
+    }
+    return list_;
+}
+
 void NamePicker::HidePopup() {
-    if (completer_->popup()->isVisible())
-        completer_->popup()->hide();
+    if (list_ && list_->isVisible())
+        list_->hide();
 }
 
 void NamePicker::Pick(const QString& name) {
@@ -141,11 +150,11 @@ void NamePicker::Commit() {
 }
 
 bool NamePicker::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == completer_->popup()) {
+    if (list_ && watched == list_) {
         // Enter on the open list: the highlighted row is picked; without one, the typed text
         // is applied as Enter in the field does.
         if (IsEnter(event)) {
-            const QModelIndex row = completer_->popup()->currentIndex();
+            const QModelIndex row = list_->currentIndex();
             if (row.isValid())
                 Pick(row.data().toString());
             else

@@ -14,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+class QAbstractItemView;
 class QCompleter;
 class QLineEdit;
 class QStringListModel;
@@ -45,6 +46,8 @@ public:
     void Pick(const QString& name);
 
     QCompleter* Completer() const { return completer_; }
+    // The list, made on first need.
+    QAbstractItemView* List();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,8 +70,9 @@ private:
     Apply apply_;
     QCompleter* completer_;
     QStringListModel* model_;
-    std::vector<Entry> entries_; // shortest first
-    QString settled_;            // the text as last applied, or as found on taking the focus
+    QAbstractItemView* list_ = nullptr; // the completer's, once made
+    std::vector<Entry> entries_;        // shortest first
+    QString settled_;                   // the text as last applied, or as found on taking the focus
     bool asked_ = false;
 };
 

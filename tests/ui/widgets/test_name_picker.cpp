@@ -45,7 +45,7 @@ struct Form {
         field->setFocus(Qt::MouseFocusReason);
         field->selectAll();
     }
-    QAbstractItemView* List() const { return picker->Completer()->popup(); }
+    QAbstractItemView* List() const { return picker->List(); }
     // A key where the user's keyboard sends it: to the open list, else to the field.
     void Key(Qt::Key key) {
         QWidget* popup = QApplication::activePopupWidget();
