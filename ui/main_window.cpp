@@ -7,6 +7,7 @@
 #include "field_table.h"
 #include "gapped_inductor.h"
 #include "indicators.h"
+#include "library_dialog.h"
 #include "library_source.h"
 #include "looks.h"
 #include "mains_secondaries.h"
@@ -233,6 +234,8 @@ TForm1::~TForm1() {
     // handler: the signals into this window are cut, the calculations' view goes, and the
     // pages are deleted now, while the members the handlers use still exist.
     hide();
+    delete formLib_; // its adviser's thread reads the library, deleted with the members
+    formLib_ = nullptr;
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
     page_.reset();
@@ -442,6 +445,7 @@ void TForm1::BindHandlers(QWidget* scope) {
     if (QAbstractButton* control = button("SBEXIT"))
         connect(control, &QAbstractButton::clicked, this, &TForm1::SBEXITClick);
     AttachPickers(scope);
+    AttachLibraryButtons(scope);
 }
 
 void TForm1::AttachPickers(QWidget* scope) {

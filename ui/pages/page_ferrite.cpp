@@ -21,6 +21,12 @@ constexpr Item kGroups[] = {
     {Kind::Group, "GroupBox5", "GroupBox3", 342, 48, 326, 124, " Secondario "},
     {Kind::Picture, "Image2", "GroupBox2", 147, 36, 88, 105, "image2_transformers.svg"},
     {Kind::Label, "Label107", "GroupBox2", 136, 146, 110, 30, "Configurazione FlyBack"},
+    // The parts library beside the core data: look through it, or let it suggest the core.
+    {Kind::WideButton, "SBLIB", "GroupBox2", 138, 180, 106, 21, "Libreria…",
+     "Sfoglia nuclei, materiali e fili; suggerisce il nucleo"},
+    {Kind::WideButton, "SBSUGG", "GroupBox2", 138, 203, 106, 21, "Suggerisci",
+     "Prova ogni nucleo della libreria con i dati della pagina e mostra i più piccoli che "
+     "superano tutte le verifiche"},
     {Kind::WideButton, "SBCALC", "TabSheet1", 292, 424, 100, 26, "Calcola"},
     // What a reader of the results looks at next: the losses and the temperature they give,
     // under the checks of the windings (the window grew to make room).
