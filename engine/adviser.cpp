@@ -18,17 +18,6 @@ constexpr double kGaussPerTesla = 1e4; // G/T
 // Applying writes no value this large or larger: no part has one (part_apply.cpp).
 constexpr double kLargest = 1e12; // in the field's unit
 
-// The spin field of each input, as "Calcola" reads them.
-constexpr std::pair<std::string_view, long double FerriteInputs::*> kInputFields[] = {
-    {"VPMIN", &FerriteInputs::vpmin}, {"VPMAX", &FerriteInputs::vpmax},
-    {"VSPP", &FerriteInputs::vspp},   {"PSEC", &FerriteInputs::psec},
-    {"FATTF", &FerriteInputs::k},     {"FREQ", &FerriteInputs::freq},
-    {"DCMQ", &FerriteInputs::j},      {"BSAT", &FerriteInputs::bsat},
-    {"AL", &FerriteInputs::al},       {"AE", &FerriteInputs::ae},
-    {"AC", &FerriteInputs::ac},       {"PUN", &FerriteInputs::pun},
-    {"ETA", &FerriteInputs::eta},
-};
-
 // A value as applying types it into a field (part_apply.cpp): rounded to `decimals` decimals
 // in extended precision, halves away from zero; the text written reads back as this value.
 // A value that is not positive, finite and below kLargest is not written: the field keeps
@@ -79,7 +68,7 @@ AdviserCheck AdviserResult::MostFailed() const {
 
 AdviserInputs ReadAdviserInputs(const Page& page) {
     AdviserInputs inputs;
-    for (const auto& [field, member] : kInputFields)
+    for (const auto& [field, member] : kFerriteInputFields)
         inputs.design.*member = SpinValue(page.Text(field), page.Locale());
     inputs.ambient = static_cast<double>(SpinValue(page.Text("TAMBFER"), page.Locale())); // °C
     return inputs;

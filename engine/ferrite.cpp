@@ -14,17 +14,6 @@ namespace velkor {
 
 namespace {
 
-// The spin field of each input.
-constexpr std::pair<std::string_view, long double FerriteInputs::*> kInputFields[] = {
-    {"VPMIN", &FerriteInputs::vpmin}, {"VPMAX", &FerriteInputs::vpmax},
-    {"VSPP", &FerriteInputs::vspp},   {"PSEC", &FerriteInputs::psec},
-    {"FATTF", &FerriteInputs::k},     {"FREQ", &FerriteInputs::freq},
-    {"DCMQ", &FerriteInputs::j},      {"BSAT", &FerriteInputs::bsat},
-    {"AL", &FerriteInputs::al},       {"AE", &FerriteInputs::ae},
-    {"AC", &FerriteInputs::ac},       {"PUN", &FerriteInputs::pun},
-    {"ETA", &FerriteInputs::eta},
-};
-
 constexpr long double kSquareMil = 0.00064516L; // mm², one square mil
 
 // Runs the nineteen steps in order. `value(field)` yields an input when the step that needs it
@@ -212,7 +201,7 @@ WindingChecks CheckWindings(const FerriteDesign& d, long double freq, long doubl
 
 FerriteDesign DesignFerrite(const FerriteInputs& inputs) {
     const auto value = [&](std::string_view field) -> long double {
-        for (const auto& [name, member] : kInputFields)
+        for (const auto& [name, member] : kFerriteInputFields)
             if (name == field)
                 return inputs.*member;
         return 0.0L;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace velkor {
 
@@ -25,6 +27,17 @@ struct FerriteInputs {
     long double ac = 30.0L;      // mm², winding window area of the core (AC)
     long double pun = 48.79L;    // %, share of BSAT the design may use (PUN)
     long double eta = 50.0L;     // %, estimated efficiency (ETA)
+};
+
+// The spin field of each input.
+inline constexpr std::pair<std::string_view, long double FerriteInputs::*> kFerriteInputFields[] = {
+    {"VPMIN", &FerriteInputs::vpmin}, {"VPMAX", &FerriteInputs::vpmax},
+    {"VSPP", &FerriteInputs::vspp},   {"PSEC", &FerriteInputs::psec},
+    {"FATTF", &FerriteInputs::k},     {"FREQ", &FerriteInputs::freq},
+    {"DCMQ", &FerriteInputs::j},      {"BSAT", &FerriteInputs::bsat},
+    {"AL", &FerriteInputs::al},       {"AE", &FerriteInputs::ae},
+    {"AC", &FerriteInputs::ac},       {"PUN", &FerriteInputs::pun},
+    {"ETA", &FerriteInputs::eta},
 };
 
 // The checks that follow a complete design: the skin depth at the working frequency, the wire

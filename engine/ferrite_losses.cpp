@@ -138,16 +138,6 @@ LossEstimate EstimateLosses(const FerriteDesign& design, const FerriteInputs& in
     return estimate;
 }
 
-FerriteInputs WithParts(FerriteInputs inputs, const library::CoreShape& core,
-                        const library::Material& material) {
-    // Whole tenths and whole units divided as long doubles: the values of the typed texts.
-    inputs.ae = std::round(core.ae * 10) / 10.0L;                // mm²
-    inputs.ac = std::round(core.windowArea * 10) / 10.0L;        // mm²
-    inputs.al = std::round(library::AlEstimate(core, material)); // nH/turn²
-    inputs.bsat = std::round(material.bsat100 * kGaussPerTesla); // G
-    return inputs;
-}
-
 FerriteEvaluation EvaluateFerrite(const FerriteInputs& inputs, double ambient,
                                   const library::CoreShape& core, const library::Material& material,
                                   const library::PartsLibrary& library) {

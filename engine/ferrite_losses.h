@@ -6,6 +6,7 @@
 #include "copper.h"
 #include "ferrite.h"
 #include "page.h"
+#include "thermal.h"
 
 #include <cstdint>
 
@@ -20,9 +21,6 @@ class PartsLibrary;
 // The form factor of a sine: the design's K at which the flux is a sine of peak B̂; any other K
 // is a rectangular voltage of duty 0.5.
 inline constexpr long double kSineFormFactor = 4.44L;
-// Above this core temperature TNUCLEO takes the alarm look: the page's Bsat is the material's
-// at 100 °C, and power ferrites are specified up to there.
-inline constexpr double kHottestCore = 100.0; // °C
 // The ambient temperature of the page's start.
 inline constexpr double kDefaultAmbient = 40.0; // °C
 
@@ -64,12 +62,6 @@ LossEstimate EstimateLosses(const FerriteDesign& design, const FerriteInputs& in
                             double ambient, const library::CoreShape& core,
                             const library::Material& material,
                             const library::PartsLibrary& library);
-
-// The inputs with a core and a material applied as the page's pickers apply them: AE and AC
-// rounded to 0.1 mm², AL the library's estimate to a whole nH, BSAT the material's at 100 °C to
-// a whole gauss.
-FerriteInputs WithParts(FerriteInputs inputs, const library::CoreShape& core,
-                        const library::Material& material);
 
 // A whole design without a window: the nineteen steps, the checks of the windings and the
 // losses, for a core and a material of the library. Throws what DesignFerrite throws.

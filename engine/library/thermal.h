@@ -5,6 +5,14 @@
 #include <functional>
 #include <optional>
 
+namespace velkor {
+
+// Above this core temperature a design check takes the alarm look: the Bsat the pages use is the
+// material's at 100 °C, and power ferrites are specified up to there.
+inline constexpr double kHottestCore = 100.0; // °C
+
+} // namespace velkor
+
 namespace velkor::library {
 
 // Rth = 53 · Ve^−0.54 K/W with Ve in cm³; `volume` in mm³. A volume that is not positive

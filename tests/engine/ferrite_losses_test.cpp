@@ -1,6 +1,7 @@
 // Losses, core temperature and efficiency of the ferrite design on library parts: the worked
 // values through "Calcola", their intermediates, the two checks' looks, the runaway and the
 // names the library does not know.
+#include "adviser.h"
 #include "fake_page.h"
 #include "faults.h"
 #include "ferrite.h"
@@ -162,7 +163,7 @@ TEST(FerriteLosses, AWholeDesignWithoutAWindow) {
     const library::CoreShape* core = parts.FindShape("e25/13/7");
     const library::Material* material = parts.FindMaterial("n87");
     ASSERT_TRUE(core && material);
-    const FerriteInputs inputs = WithParts({}, *core, *material);
+    const FerriteInputs inputs = AppliedInputs({}, *core, *material);
     EXPECT_EQ(inputs.ae, 51.8L);
     EXPECT_EQ(inputs.ac, 95.3L);
     EXPECT_EQ(inputs.al, 1860.0L);
