@@ -5,6 +5,7 @@
 #include "faults.h"
 #include "ferrite.h"
 #include "field_table.h"
+#include "flyback.h"
 #include "looks.h"
 #include "mains_secondaries.h"
 #include "manual_loader.h"
@@ -53,6 +54,7 @@ constexpr PageSpec kPages[] = {
     {"TabSheet1", " Trasformatori ferrite ", velkor::ui::BuildFerritePage},
     {"TabSheet6", " Trasformatori di alimentazione ", velkor::ui::BuildMainsPage},
     {"TabSheet4", "Documentazione", velkor::ui::BuildManualPage},
+    {"TabSheet8", " Flyback ", velkor::ui::BuildFlybackPage},
 };
 
 struct BottomButton {
@@ -102,6 +104,7 @@ constexpr Binding kClicks[] = {
     {"SBCNSNUC", velkor::SBCNSNUCClick},
     {"SBALTRONUC", velkor::SBALTRONUCClick},
     {"SBCALC", velkor::SBCALCClick},
+    {"SBCALCFB", velkor::SBCALCFBClick},
     {"SBTACPTOT", velkor::SBTACPTOTClick},
     {"SBCLEARCART", velkor::SBCLEARCARTClick},
 };
