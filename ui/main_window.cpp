@@ -422,6 +422,7 @@ void CreateReportForms(TForm1* main) {
     new TForm2(main);
     new TForm3(main);
     new TForm4(main);
+    new TForm5(main);
 }
 
 TForm1* CreateForms() {

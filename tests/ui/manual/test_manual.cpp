@@ -42,6 +42,7 @@ private slots:
     void NullView();
     void ShippedFirstHeading();
     void ShippedReadsCleanly();
+    void ShippedFlybackChapter();
     void ShippedBesideTheBuiltProgram();
 
 private:
@@ -192,6 +193,19 @@ void TestManual::ShippedReadsCleanly() {
          {"50,329 KHz", "0,785", "142,4", "0,415", "0,1560", "1451520,0", "1202", "29,5", "Stampa",
           "Preview", "Setup", "Capacità", "0,8181", "157,4", "1 × 0,80 (AWG 20)",
           "37 × 0,28 (AWG 29)", "δ = √(ρ / (π · f · µ0))"})
+        QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
+}
+
+void TestManual::ShippedFlybackChapter() {
+    QFile file(ShippedManual());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    QVERIFY(velkor::ReadRtf(file.readAll(), document));
+    const QString text = document.toPlainText();
+    // Its heading, a formula with the rounding signs and a worked value of each case.
+    for (const char* figure :
+         {"9. Pagina Flyback", "Np = ⌈Lp · Ipk₀ / (Bmax · Ae)⌉", "Lp = VINmin · Dmax / (ΔI₀ · f)",
+          "1 × 0,355 (AWG 27)", "358,6", "5907,7", "Campo errato o nullo : VIN max"})
         QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
 }
 
