@@ -63,6 +63,9 @@ const std::vector<Input> kClosed = {{"INUC", {"10", "22", "47", "33"}},
                                     {"EDDIAM", {"1"}}};
 const std::vector<Input> kFerrite = {{"VPMIN", {"10", "11", "12", "9"}},
                                      {"PSEC", {"8", "10", "12", "6"}}};
+// The flyback design on the page's core and material, with the thermal loop.
+const std::vector<Input> kFlyback = {{"VINMINFB", {"100", "90", "110", "120"}},
+                                     {"IOUTFB", {"2", "3", "1", "2"}}};
 const std::vector<Input> kMains = {{"TAVP", {"230", "220", "240", "110"}},
                                    {"TAFREQ", {"50", "60"}}};
 
@@ -79,6 +82,7 @@ std::vector<Case> Cases() {
         cases.push_back({"inductor", button, kClosed});
     cases.push_back({"ferrite", "SBCALC", kFerrite});
     cases.push_back({"mains", "SBTACALC", kMains});
+    cases.push_back({"flyback", "SBCALCFB", kFlyback});
     return cases;
 }
 
@@ -354,6 +358,7 @@ int main(int argc, char* argv[]) {
         {"Form2", velkor::reports::FillInductorReport},
         {"Form3", velkor::reports::FillFerriteReport},
         {"Form4", velkor::reports::FillMainsReport},
+        {"Form5", velkor::reports::FillFlybackReport},
     };
     for (const auto& [form, fill] : reports) {
         QObject* report = window->findChild<QWidget*>(form)->findChild<QObject*>("QuickRep1");

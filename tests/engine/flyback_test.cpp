@@ -292,8 +292,9 @@ TEST(FlybackDesign, CurrentsKeepTheirMeans) {
             // Input power from the primary current: V·D·(Ipk − ΔI/2).
             EXPECT_NEAR(cycle.volts * cycle.duty * (cycle.peak - cycle.ripple / 2), d.pin,
                         1e-9 * d.pin);
-            if (!cycle.continuous)
+            if (!cycle.continuous) {
                 EXPECT_NEAR(0.5 * d.lp * cycle.peak * cycle.peak * 100000, d.pin, 1e-9 * d.pin);
+            }
         }
     }
 }

@@ -3,6 +3,8 @@
 #include "field_table.h"
 #include "looks.h"
 
+#include <QWidget>
+
 namespace velkor::ui {
 
 namespace {
