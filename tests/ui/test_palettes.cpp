@@ -200,6 +200,7 @@ constexpr Shown kShown[] = {
     {1, 0, "ferrite"},
     {2, 0, "mains"},
     {3, 0, "manual"},
+    {4, 0, "flyback"},
 };
 
 // Every page in turn: `look` called with the window showing it, and its name.
@@ -231,7 +232,8 @@ void TypeBobbin(QWidget* root, const char* side) {
 }
 
 // The worked examples of every page: the resonance and the single-layer coil, a bobbin that
-// fits, the default ferrite design, the mains transformer of one 12 V, 2 A secondary.
+// fits, the default ferrite design, the mains transformer of one 12 V, 2 A secondary, the
+// default flyback.
 void RunWorkedExamples(QWidget* root) {
     RunResonanceAndCoil(root);
     TypeBobbin(root, "13");
@@ -240,10 +242,12 @@ void RunWorkedExamples(QWidget* root) {
     TypeSecondary(root, "12", "2");
     AnswerAllBoxes([&] { Click(root, "SBTACALC"); });
     QCOMPARE(Text(root, "RAPIMPAC"), Local("0,26"));
+    AnswerAllBoxes([&] { Click(root, "SBCALCFB"); });
 }
 
 // Designs that raise the alarm looks: an overflowing bobbin, a core window too small for the
-// ferrite design, an oversize lamination with an overfull typed bobbin.
+// ferrite design, an oversize lamination with an overfull typed bobbin, a flyback whose whole
+// turns push the duty over and whose flux passes saturation.
 void RunAlarms(QWidget* root) {
     TypeBobbin(root, "12");
     AnswerAllBoxes([&] { Click(root, "SBALTRONUC"); });
@@ -255,7 +259,10 @@ void RunAlarms(QWidget* root) {
     TypeInto(root, "TACC", "119");
     TypeInto(root, "TACX", "90");
     AnswerAllBoxes([&] { Click(root, "SBTACALC"); });
-    for (const char* name : {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC"})
+    TypeInto(root, "DMAXFB", Local("0,33"));
+    TypeInto(root, "BMFB", "450");
+    AnswerAllBoxes([&] { Click(root, "SBCALCFB"); });
+    for (const char* name : {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC", "DFB", "BPKFB"})
         QVERIFY2(Background(root, name) == kRed, name);
 }
 

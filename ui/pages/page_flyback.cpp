@@ -125,14 +125,14 @@ constexpr Field kFields[] = {
      "Riempimento finestra", "", "",
      "Parte dell'area finestra del nucleo occupata dal rame nudo dei due avvolgimenti - oltre "
      "0,40 l'avvolgimento difficilmente entra"},
-    {Kind::Result, "PNUCFB", "GroupBox5FB", 222, 22, 136, 60, "Perdite nucleo (W)", "", "",
+    {Kind::Result, "PNUCFB", "GroupBox5FB", 214, 22, 150, 60, "Perdite nucleo (W)", "", "",
      "Stima delle perdite nel nucleo alla sua temperatura, la maggiore tra VIN min e VIN max "
      "(tensione rettangolare)"},
-    {Kind::Result, "PRAMEFB", "GroupBox5FB", 222, 48, 136, 60, "Perdite rame (W)", "", "",
+    {Kind::Result, "PRAMEFB", "GroupBox5FB", 214, 48, 150, 60, "Perdite rame (W)", "", "",
      "Stima delle perdite nei due avvolgimenti a VIN min, effetto pelle e prossimità compresi"},
-    {Kind::Result, "TFB", "GroupBox5FB", 222, 74, 136, 60, "Temperatura nucleo (°C)", "", "",
+    {Kind::Result, "TFB", "GroupBox5FB", 214, 74, 150, 60, "Temperatura nucleo (°C)", "", "",
      "Stima della temperatura del nucleo in aria ferma; oltre 100 °C il campo diventa rosso"},
-    {Kind::Result, "RENDFB", "GroupBox5FB", 222, 100, 136, 60, "Rendimento trasformatore (%)", "",
+    {Kind::Result, "RENDFB", "GroupBox5FB", 214, 100, 150, 60, "Rendimento trasformatore (%)", "",
      "", "Stima del rendimento del solo trasformatore: Pout / (Pout + perdite)"},
 };
 
