@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+#include <utility>
+
 using velkor::testing::FakeMainWindow;
 using velkor::testing::Regional;
 using velkor::testing::ReportPicture;
@@ -103,11 +105,15 @@ void FlybackReport::onlyPageFourFillsIt() {
         FillActiveReport(&main);
         QCOMPARE(ReportText(&main, "Form5", "QRFBLP"), QString("QRFBLP"));
     }
-    main.SetPage(4);
-    FillActiveReport(&main);
-    QCOMPARE(ReportText(&main, "Form5", "QRFBLP"), Regional("836.7 µH"));
-    QCOMPARE(ReportText(&main, "Form3", "QRTFIP"), QString("QRTFIP"));
-    QCOMPARE(ReportText(&main, "Form5", "QRITIPOCALC"), QString("Calcolo trasformatori flyback"));
+    FakeMainWindow fresh;
+    fresh.FlybackWorkedExample();
+    fresh.SetPage(4);
+    FillActiveReport(&fresh);
+    QCOMPARE(ReportText(&fresh, "Form5", "QRFBLP"), Regional("836.7 µH"));
+    for (const auto& [form, label] :
+         {std::pair{"Form2", "QRIFREQ"}, {"Form3", "QRTFIP"}, {"Form4", "QRTAIP"}})
+        QCOMPARE(ReportText(&fresh, form, label), QString(label));
+    QCOMPARE(ReportText(&fresh, "Form5", "QRITIPOCALC"), QString("Calcolo trasformatori flyback"));
 }
 
 QTEST_MAIN(FlybackReport)
