@@ -7,7 +7,8 @@
 
 namespace velkor::library {
 
-// Rth = 53 · Ve^−0.54 K/W with Ve in cm³; `volume` in mm³.
+// Rth = 53 · Ve^−0.54 K/W with Ve in cm³; `volume` in mm³. A volume that is not positive
+// throws velkor::Fault.
 double ThermalResistance(double volume);
 
 // Losses at a core temperature; no value when the core loss has no answer there.
@@ -24,7 +25,9 @@ struct Equilibrium {
 
 // The fixed point T = ambient + Rth·(core + copper losses at T), from T = ambient with half
 // steps until a step moves T by less than 10⁻⁶ K. No value when the losses have no answer at a
-// temperature of the loop, past 300 °C, or without convergence in 500 steps (a runaway).
+// temperature of the loop, past 300 °C, or without convergence in 500 steps (a runaway). The
+// temperature returned is the last one the losses were found at, with those losses. A
+// non-finite ambient or Rth throws InvalidOperation.
 std::optional<Equilibrium> SolveTemperature(double ambient, double rth, const LossesAt& losses);
 
 } // namespace velkor::library
