@@ -25,7 +25,8 @@ using testing::NamedLocale;
 
 // The shipped library, read once for every test.
 const library::PartsLibrary& Shipped() {
-    static const library::PartsLibrary parts = library::PartsLibrary::Load(VELKOR_LIBRARY_DIR);
+    static const library::PartsLibrary parts =
+        library::PartsLibrary::Load(VELKOR_SOURCE_DIR "/resources/library");
     return parts;
 }
 
