@@ -5,6 +5,7 @@
 #include "report_commands.h"
 #include "support_window.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -87,7 +88,7 @@ void TestFlybackPage::fieldsAndDefaults() {
         QVERIFY2(!edit->property("velkorHint").toString().isEmpty(), field);
     }
     QCOMPARE(Text(window.get(), "LabelRENDFB"), QString("Rendimento trasformatore (%)"));
-    QCOMPARE(Text(window.get(), "SBCALCFB"), QString("Calcola"));
+    QCOMPARE(Control<QAbstractButton>(window.get(), "SBCALCFB")->text(), QString("Calcola"));
 }
 
 void TestFlybackPage::workedCases_data() {
