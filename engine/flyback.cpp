@@ -3,6 +3,7 @@
 #include "checked.h"
 #include "copper.h"
 #include "core_loss.h"
+#include "ferrite.h"
 #include "gap.h"
 #include "parts_library.h"
 #include "thermal.h"
@@ -64,7 +65,6 @@ double BareDiameter(Ext rms, Ext density) {
 // Losses at the core temperature `celsius`, or none when the core loss has no answer there.
 struct LossModel {
     const library::Material& material;
-    const library::PartsLibrary& library;
     library::WindingWindow window;
     double freq;   // Hz
     double volume; // m³
@@ -163,7 +163,7 @@ FlybackDesign DesignFlyback(const FlybackInputs& in, const library::CoreShape& c
         };
         d.windowFill = Store((copper(d.np, *d.primaryWire) + copper(d.ns, *d.secondaryWire)) * kPi /
                              4 / core.windowArea);
-        d.fillAlarm = *d.windowFill > 0.40;
+        d.fillAlarm = *d.windowFill > kMostWindowFill;
     }
 
     // Losses and the core temperature they leave.
@@ -173,7 +173,6 @@ FlybackDesign DesignFlyback(const FlybackInputs& in, const library::CoreShape& c
                                     library.OverallDiameter(wire.size)};
         };
         const LossModel model{material,
-                              library,
                               library.WindowOf(core),
                               Store(freq),
                               Store(Ext(core.ve) * kCubicMetre),
