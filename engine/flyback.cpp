@@ -66,23 +66,19 @@ double BareDiameter(Ext rms, Ext density) {
 struct LossModel {
     const library::Material& material;
     library::WindingWindow window;
-    double freq;   // Hz
-    double volume; // m³
-    const FlybackCycle* cycles[2];
+    double freq;                // Hz
+    double volume;              // m³
+    const FlybackCycle* larger; // the input whose core loss is the larger
     library::Winding windings[2];
     double rms[2]; // A, at VIN min
 
     std::optional<library::Losses> operator()(double celsius) const {
         library::Losses losses;
-        // The core: a rectangular voltage at each input, the larger of the two (in continuous
-        // mode the swing grows with the input).
-        for (const FlybackCycle* cycle : cycles) {
-            const auto density = library::RectangularLossDensity(material, freq, cycle->fluxSwing,
-                                                                 cycle->duty, celsius);
-            if (!density)
-                return std::nullopt;
-            losses.core = std::max(losses.core, *density * volume); // W
-        }
+        const auto density = library::RectangularLossDensity(material, freq, larger->fluxSwing,
+                                                             larger->duty, celsius);
+        if (!density)
+            return std::nullopt;
+        losses.core = *density * volume; // W
         // The copper: Σ Irms²·Fr·Rdc of both windings at VIN min.
         for (int i = 0; i < 2; ++i) {
             const library::CopperResult copper =
@@ -92,6 +88,23 @@ struct LossModel {
         return losses;
     }
 };
+
+// Of the two inputs, the one whose rectangular voltage loses more in the core. Both cycles run
+// at the same frequency, so their loss densities share the band (or the blend of bands) and
+// its temperature bracket: their ratio, ΔB^β·(D^(1−α) + (1 − D)^(1−α)) of one over the other's,
+// does not depend on the temperature, and the larger at `celsius` is the larger at every
+// temperature of the thermal loop, which then needs one density a step instead of two.
+const FlybackCycle* LargerCoreLoss(const library::Material& material, double freq,
+                                   const FlybackCycle& low, const FlybackCycle& high,
+                                   double celsius) {
+    const auto at = [&](const FlybackCycle& cycle) {
+        return library::RectangularLossDensity(material, freq, cycle.fluxSwing, cycle.duty,
+                                               celsius);
+    };
+    const auto lowDensity = at(low);
+    const auto highDensity = at(high);
+    return lowDensity && highDensity && *highDensity > *lowDensity ? &high : &low;
+}
 
 } // namespace
 
@@ -172,13 +185,14 @@ FlybackDesign DesignFlyback(const FlybackInputs& in, const library::CoreShape& c
             return library::Winding{static_cast<double>(turns), wire.strands, wire.size,
                                     library.OverallDiameter(wire.size)};
         };
-        const LossModel model{material,
-                              library.WindowOf(core),
-                              Store(freq),
-                              Store(Ext(core.ve) * kCubicMetre),
-                              {&d.low, &d.high},
-                              {winding(d.np, *d.primaryWire), winding(d.ns, *d.secondaryWire)},
-                              {d.irmsPrimary, d.irmsSecondary}};
+        const LossModel model{
+            material,
+            library.WindowOf(core),
+            Store(freq),
+            Store(Ext(core.ve) * kCubicMetre),
+            LargerCoreLoss(material, Store(freq), d.low, d.high, Store(in.ambient)),
+            {winding(d.np, *d.primaryWire), winding(d.ns, *d.secondaryWire)},
+            {d.irmsPrimary, d.irmsSecondary}};
         const auto found = library::SolveTemperature(Store(in.ambient),
                                                      library::ThermalResistance(core.ve), model);
         if (found) {
