@@ -6,6 +6,7 @@
 // a working value, throwing Overflow beyond the double range.
 #pragma once
 
+#include "decimal_digits.h"
 #include "faults.h"
 
 #include <cmath>
@@ -84,9 +85,32 @@ inline double Store(Ext x) {
     return static_cast<double>(v);
 }
 
-// Rounds toward +infinity to a 32-bit signed whole number; beyond that range it overflows.
+// The value taken to `significant` digits (1 to 18), halves to even; zero, infinities and NaN
+// as they are. The whole numbers of a product that is whole up to floating-point noise come
+// back exactly: 22.000000000000004 to 12 digits is 22.
+inline long double RoundSignificant(long double value, int significant) {
+    const auto leading = LeadingDigits(value, significant);
+    if (!leading)
+        return value;
+    const auto digits = static_cast<long double>(leading->digits);
+    const int exponent = leading->exponent;
+    // digits and 10^n up to 10^19 are exact in extended precision; one rounded product or
+    // quotient, so a whole result is exactly that whole number.
+    long double rounded = 0;
+    if (exponent >= 0)
+        rounded = exponent <= 19 ? digits * static_cast<long double>(PowerOfTen(exponent))
+                                 : digits * std::pow(10.0L, exponent);
+    else
+        rounded = -exponent <= 19 ? digits / static_cast<long double>(PowerOfTen(-exponent))
+                                  : digits * std::pow(10.0L, exponent);
+    return value < 0 ? -rounded : rounded;
+}
+
+// Rounds toward +infinity to a 32-bit signed whole number, from the value taken to 12
+// significant digits first, so that a whole number up to floating-point noise stays that
+// number; beyond the 32-bit range it overflows.
 inline std::int32_t Ceil32(Ext x) {
-    const long double c = std::ceil(x.value());
+    const long double c = std::ceil(RoundSignificant(x.value(), 12));
     if (!(c >= -2147483648.0L && c <= 2147483647.0L))
         throw Overflow();
     return static_cast<std::int32_t>(c);

@@ -55,7 +55,7 @@ void SBCNSNUCClick(Page& page) {
         const double turns = Store(Sqrt(Ext(*l) * kNanohenry / *al));
         page.SetText("NSNUC", Format("%6.1f", turns, page.Locale()));
     } catch (const Fault&) {
-        ShowFieldError(page, kAlName);
+        ShowFieldError(page, FailedInput({{*al, kAlName}, {*l, "Induttanza"}}, kAlName));
     }
 }
 

@@ -66,6 +66,10 @@ struct Primary {
     double resistance = 0;   // ohm
 };
 
+constexpr double kMostRise = 65; // °C, temperature rise of class A insulation at 40 °C ambient
+constexpr Look kMainsAlarmLook{kRed, kWhite, false}; // as TALC out of the table
+constexpr Look kRiseLook{Colour::Rgb(255, 176, 176), kSystemWindowText, false}; // TADT's tint
+
 void Put(Page& page, std::string_view name, std::string_view pattern, long double value) {
     page.SetText(name, Format(pattern, value, page.Locale()));
 }
@@ -98,8 +102,7 @@ Core DesignCore(Page& page, const Nameplate& plate) {
     const LaminationChoice choice = ChooseLamination(minimumWidth);
     core.width = choice.width;
     ApplyLook(page, "TALC",
-              choice.standard ? Look{kSystemWindow, kSystemWindowText, false}
-                              : Look{kRed, kWhite, false});
+              choice.standard ? Look{kSystemWindow, kSystemWindowText, false} : kMainsAlarmLook);
 
     const Ext c = core.width;
     // Power the chosen core can deliver with these materials.
@@ -140,7 +143,8 @@ Primary DesignPrimary(Page& page, const Nameplate& plate, const Core& core) {
         Ceil32(plate.primaryVolts * 1e6L / (4.44L * b * plate.frequency * Ext(core.section)));
     Put(page, "TANSP", "%5.0f", primary.turns);
 
-    primary.current = Store(Ext(plate.power) / plate.primaryVolts); // A, losses not counted
+    // The primary draws the delivered power and the losses: IP = P / (eta VP), A.
+    primary.current = Store(Ext(plate.power) / (Ext(core.efficiency) * plate.primaryVolts));
     Put(page, "TAIP", "%2.3f", primary.current);
 
     const double primaryTpv = Store(Ext(primary.turns) / plate.primaryVolts);
@@ -271,6 +275,34 @@ void Losses(Page& page, const Core& core, const Primary& primary, double seconda
     // Temperature rise: the loss over a cooling surface that grows with C².
     const double rise = Store(100.0L * Ext(total) / (0.02162L * c * c)); // °C
     Put(page, "TADT", "%3.1f", rise);
+    // Class A insulation (105 °C) at 40 °C ambient allows a rise of 65 °C.
+    ApplyLook(page, "TADT", rise > kMostRise ? kMainsAlarmLook : kRiseLook);
+}
+
+// The name of the input that made the design fail: the first that is zero or negative, in
+// the order the design reads them; the induction when none is (an overflow of the turns or
+// of the lamination from a value far beyond any transformer included).
+std::string_view FailedDesignInput(const Page& page, const Nameplate& plate,
+                                   const SecondaryRows& rows) {
+    const auto positive = [&](std::string_view field) {
+        const auto value = OptionalNumber(page, field);
+        return !value || *value > 0;
+    };
+    if (!positive("CBTAINDUZ"))
+        return "Induzione nucleo";
+    if (!(plate.frequency > 0))
+        return "Frequenza";
+    if (!(plate.density > 0))
+        return "Densità di corrente";
+    if (!positive("TARESA"))
+        return "Rendimento";
+    if (!(plate.primaryVolts > 0))
+        return "Tensione primario";
+    for (int row = 1; row <= 6; ++row) {
+        if (rows[row].volts != ParseFailed && !(rows[row].amps > 0))
+            return "Corrente secondario";
+    }
+    return "Induzione nucleo";
 }
 
 } // namespace
@@ -334,7 +366,7 @@ void SBTACALCClick(Page& page, const SecondaryTable& secondaries) {
         BobbinFill(page, core, primary, secondaryBuildUp);
         Losses(page, core, primary, secondaryLoss);
     } catch (const Fault&) {
-        ShowFieldError(page, "Induzione nucleo");
+        ShowFieldError(page, FailedDesignInput(page, plate, rows));
     }
 }
 

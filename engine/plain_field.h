@@ -4,6 +4,7 @@
 #include "page.h"
 #include "unit_values.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -27,6 +28,26 @@ inline std::optional<double> ReadInductanceField(Page& page, std::string_view fi
     if (!(henry > ParseFailed))
         return std::nullopt;
     return henry;
+}
+
+// An input of a calculation as read, and the name its error box shows.
+struct NamedInput {
+    double value;
+    std::string_view name;
+};
+
+// The input a calculation whose arithmetic failed most likely failed on: the first given that
+// is zero (a divisor), else the first that is negative (under a root), else `fallback`. List
+// the divisors first.
+inline std::string_view FailedInput(std::initializer_list<NamedInput> inputs,
+                                    std::string_view fallback) {
+    for (const NamedInput& input : inputs)
+        if (input.value == 0)
+            return input.name;
+    for (const NamedInput& input : inputs)
+        if (input.value < 0)
+            return input.name;
+    return fallback;
 }
 
 } // namespace velkor

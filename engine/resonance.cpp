@@ -79,21 +79,22 @@ void SBCXLClick(Page& page) {
     ShowReactance(page, "IXL", Ext(kTwoPi) * f * l);
 }
 
-// The four calculations from a unit field and a reactance report every later fault, the
-// reactance text included, under the reactance's name.
+// The four calculations from a unit field and a reactance report a fault under the name of
+// the input that made it (a zero frequency, capacitance, inductance or reactance), else under
+// the reactance's.
 
 void SBCCXCClick(Page& page) {
     const double f = Frequency(page); // Hz
     if (!Parsed(f))
         return;
+    const auto xc = ReadPlainField(page, "IXC", "XC"); // ohm
+    if (!xc)
+        return;
     try {
-        const auto xc = ReadPlainField(page, "IXC", "XC"); // ohm
-        if (!xc)
-            return;
         // C = 1 / (ω XC), farad.
         ShowCapacitance(page, Store(Ext(1) / (Ext(kTwoPi) * f * *xc)));
     } catch (const Fault&) {
-        ShowFieldError(page, "XC");
+        ShowFieldError(page, FailedInput({{f, "Frequenza"}, {*xc, "XC"}}, "XC"));
     }
 }
 
@@ -101,14 +102,14 @@ void SBCIXLClick(Page& page) {
     const double f = Frequency(page); // Hz
     if (!Parsed(f))
         return;
+    const auto xl = ReadPlainField(page, "IXL", "XL"); // ohm
+    if (!xl)
+        return;
     try {
-        const auto xl = ReadPlainField(page, "IXL", "XL"); // ohm
-        if (!xl)
-            return;
         // L = XL / ω, henry.
         ShowInductance(page, "IIND", "CBUIR", Store(Ext(*xl) / (Ext(kTwoPi) * f)));
     } catch (const Fault&) {
-        ShowFieldError(page, "XL");
+        ShowFieldError(page, FailedInput({{f, "Frequenza"}, {*xl, "XL"}}, "XL"));
     }
 }
 
@@ -116,14 +117,14 @@ void SBCFXCClick(Page& page) {
     const double c = Capacitance(page); // F
     if (!Parsed(c))
         return;
+    const auto xc = ReadPlainField(page, "IXC", "XC"); // ohm
+    if (!xc)
+        return;
     try {
-        const auto xc = ReadPlainField(page, "IXC", "XC"); // ohm
-        if (!xc)
-            return;
         // The frequency at which C has the reactance XC: f = 1 / (2π XC C).
         ShowFrequency(page, Store(Ext(1) / (Ext(kTwoPi) * *xc * c)));
     } catch (const Fault&) {
-        ShowFieldError(page, "XC");
+        ShowFieldError(page, FailedInput({{c, "Capacità"}, {*xc, "XC"}}, "XC"));
     }
 }
 
@@ -131,14 +132,14 @@ void SBCFXLClick(Page& page) {
     const double l = Inductance(page); // H
     if (!Parsed(l))
         return;
+    const auto xl = ReadPlainField(page, "IXL", "XL"); // ohm
+    if (!xl)
+        return;
     try {
-        const auto xl = ReadPlainField(page, "IXL", "XL"); // ohm
-        if (!xl)
-            return;
         // The frequency at which L has the reactance XL: f = XL / (2π L).
         ShowFrequency(page, Store(Ext(*xl) / (Ext(kTwoPi) * l)));
     } catch (const Fault&) {
-        ShowFieldError(page, "XL");
+        ShowFieldError(page, FailedInput({{l, "Induttanza"}, {*xl, "XL"}}, "XL"));
     }
 }
 

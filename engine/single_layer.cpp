@@ -19,6 +19,8 @@ constexpr long double kCopper = 0.0177L; // ohm · mm² / m, resistivity of copp
 constexpr std::string_view kTurnsName = "Numero spire";
 constexpr std::string_view kCoreName = "Permeabilità relativa nucleo";
 constexpr std::string_view kLengthName = "Lungh. avvolgimento";
+constexpr std::string_view kWireName = "Diametro filo";
+constexpr std::string_view kInductanceName = "Induttanza";
 
 // One plain input of a calculation: its field and the name its error box shows.
 struct Input {
@@ -40,9 +42,10 @@ std::optional<std::array<double, N>> ReadInputs(Page& page, const std::array<Inp
 }
 
 // The winding's derived values, from the diameter D and length l (mm) and the turns N of
-// this click: the largest close-wound wire, the wire length and the resistance of one metre
-// of the wire of " Correnti " (or of the largest wire when that field is empty). Returns false
-// when the wire diameter cannot be read; arithmetic faults propagate.
+// this click: the largest close-wound wire, the wire length, the resistance of one metre of
+// the wire of " Correnti " (or of the largest wire when that field is empty) and that of the
+// whole winding. Returns false when the wire diameter cannot be read or is zero; arithmetic
+// faults propagate.
 bool ShowDerivedValues(Page& page, double diameter, double length, double turns) {
     const NumberLocale& locale = page.Locale();
     // The turns side by side fill the length: dmax = l / N, mm.
@@ -59,14 +62,19 @@ bool ShowDerivedValues(Page& page, double diameter, double length, double turns)
         if (!read)
             return false;
         wire = *read;
-        page.SetText("Label66", "ohm ( " + typed + " mm)");
+        page.SetText("Label66", "ohm/m ( " + typed + " mm)");
+        if (wire == 0)
+            return false; // no section: the wire's field is named
     } else {
-        page.SetText("Label66", "ohm ( " + page.Text("EDDMFSC") + " mm)");
+        page.SetText("Label66", "ohm/m ( " + page.Text("EDDMFSC") + " mm)");
     }
     const Ext radius = Ext(wire) / 2;                    // mm
     const double section = Store(radius * radius * kPi); // mm²
-    // Resistance of one metre of that wire: R = ρ / S, ohm.
-    page.SetText("EDRESRAME", Format("%3.2f", Store(Ext(kCopper) / section), locale));
+    // Resistance of one metre of that wire: R = ρ / S, ohm/m.
+    const double perMetre = Store(Ext(kCopper) / section);
+    page.SetText("EDRESRAME", Format("%3.2f", perMetre, locale));
+    // Resistance of the whole winding: R W, ohm.
+    page.SetText("EDRESAVV", Format("%3.3f", Store(Ext(perMetre) * wireLength), locale));
     return true;
 }
 
@@ -148,19 +156,22 @@ void ShowCorrection(Page& page, const Winding& w) {
     }
 }
 
-// Shows the result and the derived values; a fault or an unreadable wire diameter on the way
-// is reported under the calculation's last field, keeping what was already written. Once the
-// derived values are complete, the Nagaoka correction follows.
-template <typename Write> void Finish(Page& page, std::string_view lastName, Write write) {
+// Shows the result and the derived values, keeping what was already written when a step
+// fails: an unreadable wire diameter names its own field; a fault names the input that made
+// it (`inputs`, divisors first: see FailedInput), else the calculation's last field. Once
+// the derived values are complete, the Nagaoka correction follows.
+template <typename Write>
+void Finish(Page& page, std::string_view lastName, std::initializer_list<NamedInput> inputs,
+            Write write) {
     Winding winding{};
     try {
         winding = write();
         if (!ShowDerivedValues(page, winding.diameter, winding.length, winding.turns)) {
-            ShowFieldError(page, lastName);
+            ShowFieldError(page, kWireName);
             return;
         }
     } catch (const Fault&) {
-        ShowFieldError(page, lastName);
+        ShowFieldError(page, FailedInput(inputs, lastName));
         return;
     }
     ShowCorrection(page, winding);
@@ -185,13 +196,19 @@ void SBCNSSSClick(Page& page) {
     if (!in)
         return;
     const double diameter = (*in)[0], length = (*in)[1], core = (*in)[2];
-    Finish(page, kCoreName, [&] {
-        // N = √(L 10^10 l / ((π D)² µe)).
-        const Ext around = Ext(kPi) * diameter;
-        const double turns = Store(Sqrt(Ext(*l) * kScale * length / (around * around * core)));
-        page.SetText("NSSS", Format("%6.1f", turns, page.Locale()));
-        return Winding{diameter, length, turns, Unknown::Turns, turns};
-    });
+    Finish(page, kCoreName,
+           {{diameter, "Diametro Avvolgimento"},
+            {core, kCoreName},
+            {*l, kInductanceName},
+            {length, kLengthName}},
+           [&] {
+               // N = √(L 10^10 l / ((π D)² µe)).
+               const Ext around = Ext(kPi) * diameter;
+               const double turns =
+                   Store(Sqrt(Ext(*l) * kScale * length / (around * around * core)));
+               page.SetText("NSSS", Format("%6.1f", turns, page.Locale()));
+               return Winding{diameter, length, turns, Unknown::Turns, turns};
+           });
 }
 
 void SBCISSClick(Page& page) {
@@ -202,11 +219,17 @@ void SBCISSClick(Page& page) {
     if (!in)
         return;
     const double diameter = (*in)[0], length = (*in)[1], core = (*in)[2], turns = (*in)[3];
-    Finish(page, kTurnsName, [&] {
-        const double henry = Store(TurnArea(diameter, turns) * core / (Ext(kScale) * length));
-        ShowInductance(page, "ISS", "CBUISS", henry);
-        return Winding{diameter, length, turns, Unknown::Inductance, henry};
-    });
+    Finish(page, kTurnsName,
+           {{length, kLengthName},
+            {turns, kTurnsName},
+            {diameter, "Diametro Avvolgimento"},
+            {core, kCoreName}},
+           [&] {
+               const double henry =
+                   Store(TurnArea(diameter, turns) * core / (Ext(kScale) * length));
+               ShowInductance(page, "ISS", "CBUISS", henry);
+               return Winding{diameter, length, turns, Unknown::Inductance, henry};
+           });
 }
 
 void SBCDSSClick(Page& page) {
@@ -218,13 +241,16 @@ void SBCDSSClick(Page& page) {
     if (!in)
         return;
     const double turns = (*in)[0], length = (*in)[1], core = (*in)[2];
-    Finish(page, kCoreName, [&] {
-        // D = √(L 10^10 l / ((π N)² µe)), mm.
-        const Ext around = Ext(kPi) * turns;
-        const double diameter = Store(Sqrt(Ext(*l) * kScale * length / (around * around * core)));
-        page.SetText("DSS", Format("%3.1f", diameter, page.Locale()));
-        return Winding{diameter, length, turns, Unknown::Diameter, diameter};
-    });
+    Finish(page, kCoreName,
+           {{turns, kTurnsName}, {core, kCoreName}, {*l, kInductanceName}, {length, kLengthName}},
+           [&] {
+               // D = √(L 10^10 l / ((π N)² µe)), mm.
+               const Ext around = Ext(kPi) * turns;
+               const double diameter =
+                   Store(Sqrt(Ext(*l) * kScale * length / (around * around * core)));
+               page.SetText("DSS", Format("%3.1f", diameter, page.Locale()));
+               return Winding{diameter, length, turns, Unknown::Diameter, diameter};
+           });
 }
 
 void SBCLSSClick(Page& page) {
@@ -236,12 +262,17 @@ void SBCLSSClick(Page& page) {
     if (!in)
         return;
     const double turns = (*in)[0], diameter = (*in)[1], core = (*in)[2];
-    Finish(page, kCoreName, [&] {
-        // l = (π D N)² µe / (10^10 L), mm.
-        const double length = Store(TurnArea(diameter, turns) * core / (Ext(kScale) * *l));
-        page.SetText("LSS", Format("%4.1f", length, page.Locale()));
-        return Winding{diameter, length, turns, Unknown::Length, length};
-    });
+    Finish(page, kCoreName,
+           {{*l, kInductanceName},
+            {turns, kTurnsName},
+            {diameter, "Diametro avvolgimento"},
+            {core, kCoreName}},
+           [&] {
+               // l = (π D N)² µe / (10^10 L), mm.
+               const double length = Store(TurnArea(diameter, turns) * core / (Ext(kScale) * *l));
+               page.SetText("LSS", Format("%4.1f", length, page.Locale()));
+               return Winding{diameter, length, turns, Unknown::Length, length};
+           });
 }
 
 void SBCMESSClick(Page& page) {
@@ -254,12 +285,17 @@ void SBCMESSClick(Page& page) {
     if (!in)
         return;
     const double turns = (*in)[0], diameter = (*in)[1], length = (*in)[2];
-    Finish(page, lastName, [&] {
-        // µe = 10^10 L l / (π D N)².
-        const double core = Store(Ext(kScale) * *l * length / TurnArea(diameter, turns));
-        page.SetText("MESS", Format("%5.2f", core, page.Locale()));
-        return Winding{diameter, length, turns, Unknown::Permeability, core};
-    });
+    Finish(page, lastName,
+           {{diameter, "Diametro avvolgimento"},
+            {turns, kTurnsName},
+            {*l, kInductanceName},
+            {length, lastName}},
+           [&] {
+               // µe = 10^10 L l / (π D N)².
+               const double core = Store(Ext(kScale) * *l * length / TurnArea(diameter, turns));
+               page.SetText("MESS", Format("%5.2f", core, page.Locale()));
+               return Winding{diameter, length, turns, Unknown::Permeability, core};
+           });
 }
 
 } // namespace velkor

@@ -33,10 +33,10 @@ double GaugeDiameter(int gauge) {
 }
 
 // The copper of the wire to be bought is that of the computed wire, to within the rounding
-// of the sizes' decimals: a ratio that is whole to 12 digits takes no extra strand.
+// of the sizes' decimals: a ratio that is whole to 12 digits takes no extra strand (Ceil32).
 int StrandsFor(double diameter, double size) {
     const Ext ratio = Ext(diameter) / size;
-    return Ceil32(ratio * ratio * (1 - 1e-12L));
+    return Ceil32(ratio * ratio);
 }
 
 } // namespace

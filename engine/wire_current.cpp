@@ -17,9 +17,9 @@ Ext Section(double diameter) {
     return radius * radius * kPi;
 }
 
-// Runs one calculation of the group: the first input is read under its own name; an
-// unreadable second input and every fault after it are reported under the second name, and
-// the output keeps its text.
+// Runs one calculation of the group: each input is read under its own name; a fault names
+// the input that made it (a zero divisor, a negative value under the root), the second when
+// neither did, and the output keeps its text.
 template <typename Compute>
 void Solve(Page& page, std::string_view first, std::string_view firstName, std::string_view second,
            std::string_view secondName, std::string_view output, std::string_view pattern,
@@ -27,13 +27,13 @@ void Solve(Page& page, std::string_view first, std::string_view firstName, std::
     const auto a = ReadPlainField(page, first, firstName);
     if (!a)
         return;
+    const auto b = ReadPlainField(page, second, secondName);
+    if (!b)
+        return;
     try {
-        const auto b = ReadPlainField(page, second, secondName);
-        if (!b)
-            return;
         page.SetText(output, Format(pattern, Store(compute(*a, *b)), page.Locale()));
     } catch (const Fault&) {
-        ShowFieldError(page, secondName);
+        ShowFieldError(page, FailedInput({{*a, firstName}, {*b, secondName}}, secondName));
     }
 }
 

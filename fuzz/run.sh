@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds a fuzzer with clang and runs it for a given time.
 # Usage: fuzz/run.sh SECONDS [TARGET [BUILD_DIR]]
-#   TARGET     rtf_reader (default), number_text or handlers
+#   TARGET     rtf_reader (default), number_text, handlers or library_reader
 #   BUILD_DIR  defaults to build-fuzz beside the sources
 # The seeds of fuzz/corpus/TARGET (when there are any) are copied into a working corpus,
 # BUILD_DIR/fuzz-corpus/TARGET, that grows as the fuzzer runs; findings (crashing or slow
@@ -12,8 +12,9 @@ target=${2:-rtf_reader}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build=${3:-$source_dir/build-fuzz}
 case "$target" in
-  rtf_reader | number_text | handlers) ;;
-  *) echo "unknown target '$target' (rtf_reader, number_text or handlers)" >&2; exit 2 ;;
+  rtf_reader | number_text | handlers | library_reader) ;;
+  *) echo "unknown target '$target' (rtf_reader, number_text, handlers or library_reader)" >&2
+     exit 2 ;;
 esac
 
 # clang's fuzzer and sanitizer runtimes.
@@ -48,6 +49,10 @@ case "$target" in
   handlers)
     cp -f "$source_dir"/fuzz/corpus/handlers/* "$corpus/"
     options+=(-dict="$source_dir/fuzz/handlers.dict" -max_len=2048)
+    ;;
+  library_reader)
+    cp -f "$source_dir"/fuzz/corpus/library_reader/* "$corpus/"
+    options+=(-dict="$source_dir/fuzz/library.dict" -max_len=4096)
     ;;
 esac
 

@@ -61,7 +61,7 @@ void FillFerriteReport(QWidget* main) {
     if (!report)
         return;
     for (const Mapping& mapping : kMappings) {
-        const QString text = FieldText(main, mapping.field);
+        const ShownText text = FieldText(main, mapping.field);
         Put(report, mapping.label,
             (mapping.taken == Taken::Trimmed ? Trimmed(text) : text) +
                 QString::fromUtf8(mapping.suffix));

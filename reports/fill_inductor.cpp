@@ -3,18 +3,42 @@
 #include "report_fills.h"
 #include "report_forms.h"
 
+#include <iterator>
+
 namespace velkor::reports {
 
 namespace {
 
-// The resonance and current rows, the same for both sub-pages.
-void FillCommonRows(TQuickRep* report, const QWidget* main) {
+// The inductance field of each sub-page of PageControl2, by index, with its unit: the text of
+// a unit list, or a fixed unit when the sub-page has none.
+struct SubPageInductance {
+    const char* field;
+    const char* unitList; // null for a fixed unit
+    const char* unit;
+};
+const SubPageInductance kSubPageInductances[] = {
+    {"ISS", "CBUISS", ""},   // 0, single layer
+    {"INUC", "CBUINUC", ""}, // 1, closed core
+};
+
+// The inductance of the visible sub-page, text, blank and unit; the single layer's when
+// no sub-page is known.
+ShownText VisibleInductance(const QWidget* main, int subPage) {
+    const int count = static_cast<int>(std::size(kSubPageInductances));
+    const SubPageInductance& shown =
+        kSubPageInductances[subPage >= 0 && subPage < count ? subPage : 0];
+    return FieldText(main, shown.field) + " " +
+           (shown.unitList ? FieldText(main, shown.unitList) : ShownText(shown.unit));
+}
+
+// The resonance and current rows, the same for every sub-page.
+void FillCommonRows(TQuickRep* report, const QWidget* main, int subPage) {
     Put(report, "QRIFREQ", FieldText(main, "IFREQ") + " " + FieldText(main, "CBUFR"));
-    // The resonance inductance, or the single-layer one when the resonance field is empty.
-    const QString inductance = FieldText(main, "IIND");
+    // The resonance inductance, or the visible sub-page's when the resonance field is empty.
+    const ShownText inductance = FieldText(main, "IIND");
     Put(report, "QRIIND",
         !inductance.isEmpty() ? inductance + " " + FieldText(main, "CBUIR")
-                              : FieldText(main, "ISS") + " " + FieldText(main, "CBUISS"));
+                              : VisibleInductance(main, subPage));
     Put(report, "QRICAP", FieldText(main, "ICAP") + " " + FieldText(main, "CBUCR"));
     Put(report, "QRIXL", FieldText(main, "IXL") + " ohm");
     Put(report, "QRIXC", FieldText(main, "IXC") + " ohm");
@@ -50,6 +74,9 @@ void FillClosedCore(TQuickRep* report, const QWidget* main) {
     Put(report, "QRINPASS", FieldText(main, "NPNUC"));
     Put(report, "QRLabel20", "Peso Rame");
     Put(report, "QRIPESORAME", FieldText(main, "PESONUC") + " gr.");
+    // The resistance row is already the whole wire's: no winding row.
+    Put(report, "QRILBRESAVV", QString());
+    Put(report, "QRIRESAVV", QString());
     // Nagaoka's correction belongs to the single-layer coil: captions go too.
     for (const char* name : {"QRILBKNAG", "QRIKNAG", "QRILBCORR", "QRICORR"})
         Put(report, name, QString());
@@ -67,8 +94,10 @@ void FillSingleLayer(TQuickRep* report, const QWidget* main) {
     for (const char* name :
          {"QRILBDIM03", "QRIDATADIM03", "QRILBDIM04", "QRIDATADIM04", "QRILBDIM05", "QRIDATADIM05"})
         Put(report, name, QString());
-    Put(report, "QRIRESRAME", FieldText(main, "EDRESRAME") + " ohm");
+    Put(report, "QRIRESRAME", FieldText(main, "EDRESRAME") + " ohm/m");
     Put(report, "QRILENFILO", FieldText(main, "EDLUNGRAME") + " mt");
+    Put(report, "QRILBRESAVV", "Resistenza avvolgimento");
+    Put(report, "QRIRESAVV", FieldText(main, "EDRESAVV") + " ohm");
     // A single-layer winding has no layers and no weight row: captions go too.
     for (const char* name : {"QRLabel26", "QRINPASS", "QRLabel20", "QRIPESORAME"})
         Put(report, name, QString());
@@ -87,7 +116,7 @@ void FillInductorReport(QWidget* main) {
     if (!report)
         return;
     const int subPage = ActivePage(main, "PageControl2");
-    FillCommonRows(report, main);
+    FillCommonRows(report, main, subPage);
     if (subPage == 1)
         FillClosedCore(report, main);
     else

@@ -9,9 +9,13 @@ TQuickRep* ReportOf(const QWidget* main, const char* formName) {
     return form ? form->findChild<TQuickRep*>("QuickRep1") : nullptr;
 }
 
-void Put(TQuickRep* report, const char* name, const QString& text) {
-    if (auto* element = report->findChild<QRElement*>(QString::fromLatin1(name)))
-        element->SetText(text);
+void Put(TQuickRep* report, const char* name, const ShownText& text) {
+    auto* element = report->findChild<QRElement*>(QString::fromLatin1(name));
+    if (!element)
+        return;
+    element->SetText(text);
+    if (auto* label = qobject_cast<QRLabel*>(element))
+        label->SetAlarm(text.Alarm());
 }
 
 } // namespace velkor::reports

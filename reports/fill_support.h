@@ -2,6 +2,7 @@
 #pragma once
 
 #include "quick_rep.h"
+#include "report_fields.h"
 
 #include <QWidget>
 
@@ -10,7 +11,8 @@ namespace velkor::reports {
 // The report of the form with the given objectName among the main window's children.
 TQuickRep* ReportOf(const QWidget* main, const char* formName);
 
-// Sets the text of an element of the report; an unknown name changes nothing.
-void Put(TQuickRep* report, const char* name, const QString& text);
+// Sets the text of an element of the report, and on a label whether it prints the alarm (the
+// text's mark); an unknown name changes nothing.
+void Put(TQuickRep* report, const char* name, const ShownText& text);
 
 } // namespace velkor::reports

@@ -50,6 +50,10 @@ void BuildInductorLayout(TQuickRep* report) {
     layout.NamedCaption("QRLabel20", 3.7, 117.7, "Peso rame")->SetFitWidth(34.1 - 3.7 - 1);
     layout.Value("QRIPESORAME", 34.1, 117.7);
     layout.Row(75.1, 117.7, "Lunghezza filo", 108.2, "QRILENFILO");
+    // The whole winding's resistance of the single-layer coil; blank for the closed core.
+    layout.NamedCaption("QRILBRESAVV", 3.7, 124.3, "Resistenza avvolgimento")
+        ->SetFitWidth(kCorrectionValueLeft - 3.7 - 1);
+    layout.Value("QRIRESAVV", kCorrectionValueLeft, 124.3);
     layout.Image("QRImage2", QRectF(144.2, 67.5, 39.7, 53.2), pictures::kSingleLayer);
 
     // Nagaoka's correction of the single-layer coil, in the free rows of the left column;

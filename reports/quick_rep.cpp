@@ -1,6 +1,7 @@
 #include "quick_rep.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -75,7 +76,61 @@ QPageLayout TQuickRep::PageLayout() const {
                        QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter);
 }
 
+namespace {
+
+constexpr double kValueGap = 1.0;   // mm, kept free before the next thing on a value's line
+constexpr double kFrameInset = 0.8; // mm, kept free inside the outline a value stands in
+
+// Where an element stands on the page for the boxes of its neighbours, mm; empty for an
+// element that paints nothing.
+QRectF Extent(const QRElement* element, QPaintDevice* device) {
+    if (const auto* label = qobject_cast<const QRLabel*>(element)) {
+        if (label->Text().isEmpty())
+            return {};
+        if (label->Alignment() == QRLabel::Align::Centre)
+            return label->PrintedRect(device);
+        // A left-aligned label from its left edge, on its line's height.
+        const QRectF rect = label->Rect();
+        return {rect.left(), rect.top(), std::max(rect.width(), 0.01), rect.height()};
+    }
+    if (const auto* image = qobject_cast<const QRImage*>(element))
+        return image->PrintedRect();
+    return element->Rect();
+}
+
+} // namespace
+
+void TQuickRep::PlaceValueBoxes(QPaintDevice* device) const {
+    QList<std::pair<const QRElement*, QRectF>> extents; // mm
+    for (QObject* child : children()) {
+        const auto* element = qobject_cast<const QRElement*>(child);
+        if (element && element != band_)
+            extents.append({element, Extent(element, device)});
+    }
+    for (QObject* child : children()) {
+        auto* label = qobject_cast<QRLabel*>(child);
+        if (!label || !label->IsValue())
+            continue;
+        const QRectF own = label->Rect();
+        const double height = std::max(own.height(), QFontMetricsF(label->Font(), device).height() /
+                                                         (device->logicalDpiY() / 25.4)); // mm
+        const double top = own.top();
+        double right = band_->Rect().right() - kFrameInset; // mm
+        for (const auto& [element, extent] : extents) {
+            if (element == label || extent.isNull())
+                continue;
+            const bool sameLine = extent.top() < top + height && extent.bottom() > top;
+            if (qobject_cast<const QRShape*>(element) && extent.contains(own.topLeft()))
+                right = std::min(right, extent.right() - kFrameInset); // the box it stands in
+            else if (sameLine && extent.left() > own.left())
+                right = std::min(right, extent.left() - kValueGap);
+        }
+        label->SetBox(QRectF(own.left(), top, std::max(0.0, right - own.left()), height));
+    }
+}
+
 void TQuickRep::Render(QPainter& painter, QPaintDevice* device) const {
+    PlaceValueBoxes(device);
     const DeviceScale scale{device->logicalDpiX() / 25.4};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

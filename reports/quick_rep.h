@@ -52,9 +52,14 @@ public:
 
     // The page layout: A4, the kept orientation, 10 mm margins.
     QPageLayout PageLayout() const;
-    // Paints the page: the band, then every element in creation order. The painter's origin
-    // is the top-left corner of the printable area (inside the margins).
+    // Paints the page: the band, then every element in creation order, each value label
+    // fitted to its box. The painter's origin is the top-left corner of the printable area
+    // (inside the margins).
     void Render(QPainter& painter, QPaintDevice* device) const;
+    // Measures the box of every value label for the texts it holds now: from its left edge
+    // to the nearest thing on its line to the right (a caption, value, picture, memo or box
+    // edge, 1 mm before it) or the right edge of the box it stands in.
+    void PlaceValueBoxes(QPaintDevice* device) const;
 
     // Prints to the report's printer without a dialog, with a progress window. A printer that
     // cannot print (none installed, invalid, or a file output without a file) prints nothing

@@ -76,34 +76,81 @@ QRLabel::QRLabel(QObject* report, const QString& name, QRectF rect, QFont font, 
     text_ = text;
 }
 
+QRLabel::Printed QRLabel::Fit(QPaintDevice* device) const {
+    const double dotsPerMm = device->logicalDpiX() / 25.4;
+    const auto widthOf = [&](const QFont& font, const QString& text) { // mm
+        return QFontMetricsF(font, device).horizontalAdvance(text) / dotsPerMm;
+    };
+    Printed printed{font_, text_};
+    if (text_.isEmpty())
+        return printed;
+    const QString mark = alarm_ ? QStringLiteral(" (!)") : QString();
+    printed.text += mark;
+    if (alarm_)
+        printed.font.setBold(true);
+    if (value_ && !box_.isEmpty()) {
+        const double room = box_.right() - rect_.left(); // mm
+        // Shrunk in steps of a quarter point: the width of a text is not quite proportional
+        // to its size, the hinting rounds it.
+        for (double points = font_.pointSizeF();
+             widthOf(printed.font, printed.text) > room && points > kSmallestPoints;) {
+            points = std::max(
+                kSmallestPoints,
+                std::min(points - 0.25, points * room / widthOf(printed.font, printed.text)));
+            printed.font.setPointSizeF(points);
+        }
+        // The last resort: the value elided, the alarm mark kept whole.
+        if (widthOf(printed.font, printed.text) > room) {
+            const QFontMetricsF metrics(printed.font, device);
+            const double left = (room - widthOf(printed.font, mark)) * dotsPerMm; // pixels
+            printed.text = metrics.elidedText(text_, Qt::ElideRight, std::max(0.0, left)) + mark;
+            // An ellipsis may round one hair over: take characters off until it fits.
+            for (qsizetype keep = text_.size();
+                 widthOf(printed.font, printed.text) > room && keep > 0; --keep)
+                printed.text = text_.left(keep - 1) + QChar(0x2026) + mark;
+        }
+        return printed;
+    }
+    if (fitWidth_ > 0) {
+        const double natural = widthOf(printed.font, printed.text);
+        if (natural > fitWidth_)
+            printed.font.setStretch(std::max(50, static_cast<int>(100 * fitWidth_ / natural)));
+    }
+    return printed;
+}
+
+QString QRLabel::PrintedText(QPaintDevice* device) const {
+    return Fit(device).text;
+}
+
 QFont QRLabel::PrintedFont(QPaintDevice* device) const {
-    if (fitWidth_ <= 0 || text_.isEmpty())
-        return font_;
-    const double natural =
-        QFontMetricsF(font_, device).horizontalAdvance(text_) / (device->logicalDpiX() / 25.4);
-    if (natural <= fitWidth_)
-        return font_;
-    QFont narrowed = font_;
-    narrowed.setStretch(std::max(50, static_cast<int>(100 * fitWidth_ / natural)));
-    return narrowed;
+    return Fit(device).font;
 }
 
 QRectF QRLabel::PrintedRect(QPaintDevice* device) const {
-    const QFontMetricsF metrics(PrintedFont(device), device);
+    return RectOf(Fit(device), device);
+}
+
+QRectF QRLabel::RectOf(const Printed& printed, QPaintDevice* device) const {
+    const QFontMetricsF metrics(printed.font, device);
     const double dotsPerMm = device->logicalDpiX() / 25.4;
-    const double width = metrics.horizontalAdvance(text_) / dotsPerMm;       // mm
-    const double height = metrics.height() / (device->logicalDpiY() / 25.4); // mm
+    const double width = metrics.horizontalAdvance(printed.text) / dotsPerMm; // mm
+    const double height = metrics.height() / (device->logicalDpiY() / 25.4);  // mm
     double left = rect_.left();
     if (align_ == Align::Centre)
         left = rect_.center().x() - width / 2;
-    return {left, rect_.top(), width, height};
+    // A shrunk text keeps the baseline of the label's own size.
+    const double drop = (QFontMetricsF(font_, device).ascent() - metrics.ascent()) /
+                        (device->logicalDpiY() / 25.4); // mm
+    return {left, rect_.top() + drop, width, height};
 }
 
 void QRLabel::Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const {
     if (text_.isEmpty())
         return;
-    const QRectF printed = PrintedRect(device);
-    DrawLine(painter, device, scale, PrintedFont(device), printed.left(), printed.top(), text_);
+    const Printed printed = Fit(device);
+    const QRectF rect = RectOf(printed, device);
+    DrawLine(painter, device, scale, printed.font, rect.left(), rect.top(), printed.text);
 }
 
 QRMemo::QRMemo(QObject* report, const QString& name, QRectF rect, QFont font)

@@ -69,6 +69,12 @@ protected:
 
 // A one-line caption or value. Left-aligned labels grow to the right of their left edge;
 // centred ones stay centred on their design rectangle.
+//
+// A value label (one the fills write a field's text into) keeps its painted text within its
+// box: the room from its left edge to whatever stands next on its line, which the report
+// measures before each paint. A long text is shrunk to fit, never below 6 pt, and only what
+// still does not fit is elided with "…". A value marked as an alarm prints bold with " (!)"
+// after it, the mark kept also when the rest is elided.
 class QRLabel : public QRElement {
     Q_OBJECT
 public:
@@ -76,21 +82,47 @@ public:
     QRLabel(QObject* report, const QString& name, QRectF rect, QFont font, const QString& text,
             Align align = Align::Left);
 
+    static constexpr double kSmallestPoints = 6; // pt, the least a shrunk value is printed at
+
     QFont Font() const { return font_; }
     Align Alignment() const { return align_; }
     // Narrows the font (never below half its width) so that the text ends within `width`
     // mm of its left edge; a caption thus never runs into the value beside it.
     void SetFitWidth(double width) { fitWidth_ = width; }
+
+    // A value label: fitted to its box.
+    bool IsValue() const { return value_; }
+    void SetValue(bool value) { value_ = value; }
+    // The box a value's painted text stays in, mm; an empty box leaves the text as it is.
+    QRectF Box() const { return box_; }
+    void SetBox(const QRectF& box) { box_ = box; }
+    // The value's field showed the alarm look when the report was filled.
+    bool Alarm() const { return alarm_; }
+    void SetAlarm(bool alarm) { alarm_ = alarm; }
+
+    // The text as painted: the alarm mark added, elided when it must be.
+    QString PrintedText(QPaintDevice* device) const;
+    // The font it is painted in: bold for an alarm, shrunk or narrowed to fit.
+    QFont PrintedFont(QPaintDevice* device) const;
     // The text's rectangle as printed on the device, mm (the label sizes itself to its text).
     QRectF PrintedRect(QPaintDevice* device) const;
     void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const override;
 
 private:
-    QFont PrintedFont(QPaintDevice* device) const;
+    // The painted font and text, found together.
+    struct Printed {
+        QFont font;
+        QString text;
+    };
+    Printed Fit(QPaintDevice* device) const;
+    QRectF RectOf(const Printed& printed, QPaintDevice* device) const; // mm
 
     QFont font_;
     Align align_;
     double fitWidth_ = 0; // mm, 0 for none
+    bool value_ = false;
+    QRectF box_; // mm
+    bool alarm_ = false;
 };
 
 // Lines of monospaced text, clipped to the memo's rectangle.

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTabWidget>
 #include <QVariant>
+#include <QWidget>
 
 namespace velkor::reports {
 
@@ -19,13 +20,18 @@ const QObject* Find(const QObject* main, const char* name) {
 
 } // namespace
 
-QString FieldText(const QObject* main, const char* name) {
+bool FieldAlarm(const QObject* main, const char* name) {
+    const auto* field = qobject_cast<const QWidget*>(Find(main, name));
+    return field && field->palette().color(QPalette::Base) == QColor(255, 0, 0);
+}
+
+ShownText FieldText(const QObject* main, const char* name) {
     const QObject* field = Find(main, name);
     if (!field)
         return {};
     if (const auto* list = qobject_cast<const QComboBox*>(field))
         return list->currentText();
-    return field->property("text").toString();
+    return {field->property("text").toString(), FieldAlarm(main, name)};
 }
 
 bool FieldChecked(const QObject* main, const char* name) {
@@ -74,6 +80,10 @@ QString Trimmed(const QString& text) {
     while (last > first && text[last - 1].unicode() <= 32)
         --last;
     return text.mid(first, last - first);
+}
+
+ShownText Trimmed(const ShownText& text) {
+    return {Trimmed(static_cast<const QString&>(text)), text.Alarm()};
 }
 
 NumberLocale SystemSeparators() {

@@ -41,7 +41,9 @@ QRLabel* LayoutBuilder::Row(double captionLeft, double top, const QString& capti
 }
 
 QRLabel* LayoutBuilder::Value(const QString& name, double left, double top) {
-    return NamedCaption(name, left, top, name, true);
+    QRLabel* value = NamedCaption(name, left, top, name, true);
+    value->SetValue(true);
+    return value;
 }
 
 QRShape* LayoutBuilder::Box(double left, double top, double width, double height, QString name) {

@@ -21,7 +21,8 @@ public:
     // A caption with a value label beside it at `valueLeft`: the caption ends before it.
     QRLabel* Row(double captionLeft, double top, const QString& caption, double valueLeft,
                  const QString& value);
-    // A value label, Times New Roman 12 pt bold; its design text is its own name.
+    // A value label, Times New Roman 12 pt bold; its design text is its own name. It is
+    // fitted to its box when printed (QRLabel).
     QRLabel* Value(const QString& name, double left, double top);
     // A rectangle outline; named QRShape<n> with the next free number unless named.
     QRShape* Box(double left, double top, double width, double height, QString name = {});

@@ -73,14 +73,14 @@ TEST_P(MainsDesign, WorkedExampleDoubleSection) {
                         {"TACC", "19,3"},
                         {"TACX", "56,0"},
                         {"TANSP", " 1202"},
-                        {"TANP", "11,8"},
+                        {"TANP", "12,5"},
                         {"TALFILO", "171,6"},
-                        {"RAPIMPAC", "0,23"},
+                        {"RAPIMPAC", "0,24"},
                         {"TAPERFERRO", "2,0"},
-                        {"TAPERP", "1,2"},
+                        {"TAPERP", "1,5"},
                         {"TAPERS", "1,4"},
-                        {"TAPERTOT", "4,6"},
-                        {"TADT", "27,0"}});
+                        {"TAPERTOT", "4,9"},
+                        {"TADT", "28,7"}});
     ExpectRow(page, 1, {"12,0", "2,000", "  69", "0,80", "2,9", "9,9", " 45", "0,3"});
 }
 
@@ -190,7 +190,7 @@ TEST_P(MainsDesign, MinusOneVoltageCountsButGetsNoRow) {
     SBTACALCClick(alone, Secondaries({{"-1", "-24"}}, locale()));
     EXPECT_TRUE(alone.errors.empty());
     ExpectRow(alone, 1, kNoRow);
-    ExpectFields(alone, {{"TANP", "5,8"},
+    ExpectFields(alone, {{"TANP", "6,1"},
                          {"TACA", "?"},
                          {"TACC", "?"},
                          {"TACX", "?"},
@@ -223,7 +223,7 @@ TEST_P(MainsDesign, MissingBobbinCascade) {
     // ... until automatic dimensions fill them again.
     page.checks["CBAUTOCART"] = true;
     SBTACALCClick(page, Secondaries({{"12", "2"}}, locale()));
-    ExpectFields(page, {{"TANP", "5,8"}, {"TACC", "39,5"}, {"RAPIMPAC", "0,26"}});
+    ExpectFields(page, {{"TANP", "6,1"}, {"TACC", "39,5"}, {"RAPIMPAC", "0,28"}});
 }
 
 TEST_P(MainsDesign, TypedBobbinDimensions) {
@@ -235,12 +235,12 @@ TEST_P(MainsDesign, TypedBobbinDimensions) {
         const char* fill;   // RAPIMPAC, "" when the bobbin is marked "?"
         bool red;
     } cases[] = {
-        {"30,5", "39,5", "56", "5,8", "0,26", false},
-        {"30,5", "39,5", "33", "5,8", "2,63", true}, // 6.576 mm over 2.5 mm
-        {"30", "39,5", "30", "5,8", "", false},      // flange equal to the inner side
+        {"30,5", "39,5", "56", "6,1", "0,28", false},
+        {"30,5", "39,5", "33", "6,1", "2,88", true}, // 7.2 mm over 2.5 mm
+        {"30", "39,5", "30", "6,1", "", false},      // flange equal to the inner side
         {"30,5", "0", "56", "???", "", false},       // zero winding width
         {"30,5", "39.5x", "56", "???", "", false},
-        {"", "39,5", "56", "5,8", "", false},
+        {"", "39,5", "56", "6,1", "", false},
     };
     for (const auto& c : cases) {
         FakePage page = MainsPage(locale());
@@ -269,13 +269,13 @@ TEST_P(MainsDesign, IronLossUnreadable) {
     page.texts["PEFE"] = "";
     SBTACALCClick(page, Secondaries({{"12", "2"}}, locale()));
     EXPECT_TRUE(page.errors.empty());
-    // Copper only: 1.823 + 1.167 W over 0.02162 x 784.
+    // Copper only: 1.823 + 1.457 W over 0.02162 x 784.
     ExpectFields(page, {{"TAPESOFERRO", "1,03"},
                         {"TAPERFERRO", "???"},
-                        {"TAPERP", "1,2"},
+                        {"TAPERP", "1,5"},
                         {"TAPERS", "1,8"},
-                        {"TAPERTOT", "3,0"},
-                        {"TADT", "17,6"}});
+                        {"TAPERTOT", "3,3"},
+                        {"TADT", "19,4"}});
 }
 
 TEST_P(MainsDesign, NoValidSecondary) {
@@ -299,9 +299,10 @@ TEST_P(MainsDesign, NoValidSecondary) {
     }
 }
 
-// A failure past the check of the secondaries: one box, the fields of the completed steps
-// keep their new texts, the rest keep the old.
-TEST_P(MainsDesign, FailuresReportInductionBox) {
+// A failure past the check of the secondaries: one box naming the input that made it (the
+// induction for its unreadable text and for a value far beyond any transformer), the fields
+// of the completed steps keep their new texts, the rest keep the old.
+TEST_P(MainsDesign, FailuresNameTheirInput) {
     const struct {
         const char* what;
         const char* field;
@@ -309,27 +310,38 @@ TEST_P(MainsDesign, FailuresReportInductionBox) {
         std::vector<std::pair<std::string_view, std::string_view>> rows;
         std::string lastWritten; // the last field written; "" when only the grid changed
         std::array<std::string, 8> row1;
+        const char* box;
     } cases[] = {
-        {"unreadable induction", "CBTAINDUZ", "1;1", {{"12", "2"}}, "", kNoRow},
-        {"zero induction", "CBTAINDUZ", "0", {{"12", "2"}}, "TARESA", kNoRow},
-        {"zero frequency", "TAFREQ", "0", {{"12", "2"}}, "TARESA", kNoRow},
-        {"zero efficiency", "TARESA", "0", {{"12", "2"}}, "", kNoRow},
-        {"negative efficiency", "TARESA", "-0,85", {{"12", "2"}}, "", kNoRow},
-        {"zero primary voltage", "TAVP", "0", {{"12", "2"}}, "TANSP", kNoRow},
-        {"turns beyond 32 bits", "TAVP", "1e12", {{"12", "2"}}, "TACX", kNoRow},
-        {"lamination beyond 32 bits", "TAVP", "230", {{"1e300", "1"}}, "TARESA", kNoRow},
+        {"unreadable induction", "CBTAINDUZ", "1;1", {{"12", "2"}}, "", kNoRow, "Induzione nucleo"},
+        {"zero induction", "CBTAINDUZ", "0", {{"12", "2"}}, "TARESA", kNoRow, "Induzione nucleo"},
+        {"zero frequency", "TAFREQ", "0", {{"12", "2"}}, "TARESA", kNoRow, "Frequenza"},
+        {"negative frequency", "TAFREQ", "-50", {{"12", "2"}}, "TARESA", kNoRow, "Frequenza"},
+        {"zero density", "TADENS", "0", {{"12", "2"}}, "TARESA", kNoRow, "Densità di corrente"},
+        {"zero efficiency", "TARESA", "0", {{"12", "2"}}, "", kNoRow, "Rendimento"},
+        {"negative efficiency", "TARESA", "-0,85", {{"12", "2"}}, "", kNoRow, "Rendimento"},
+        {"zero primary voltage", "TAVP", "0", {{"12", "2"}}, "TANSP", kNoRow, "Tensione primario"},
+        {"turns beyond 32 bits", "TAVP", "1e12", {{"12", "2"}}, "TACX", kNoRow, "Induzione nucleo"},
+        {"lamination beyond 32 bits",
+         "TAVP",
+         "230",
+         {{"1e300", "1"}},
+         "TARESA",
+         kNoRow,
+         "Induzione nucleo"},
         {"zero current",
          "TAVP",
          "230",
          {{"12", "0"}, {"12", "2"}},
          "TAPESO",
-         {"12,0", "0,000", "  69", "0,00", "0,0", "12,9", "  0", ""}},
+         {"12,0", "0,000", "  69", "0,00", "0,0", "12,9", "  0", ""},
+         "Corrente secondario"},
         {"negative current",
          "TAVP",
          "230",
          {{"5", "-1"}, {"12", "2"}},
          "TAPESO",
-         {" 5,0", "-1,000", "  34", "", "", "", "", ""}},
+         {" 5,0", "-1,000", "  34", "", "", "", "", ""},
+         "Corrente secondario"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -340,7 +352,7 @@ TEST_P(MainsDesign, FailuresReportInductionBox) {
         page.writes.clear();
         SBTACALCClick(page, Secondaries(c.rows, locale()));
         EXPECT_EQ(page.ErrorTexts(),
-                  std::vector<std::string>{"Campo errato o nullo : Induzione nucleo"});
+                  std::vector<std::string>{std::string("Campo errato o nullo : ") + c.box});
         EXPECT_EQ(page.Text("TADT"), "old");
         if (c.lastWritten.empty())
             EXPECT_TRUE(page.writes.empty());
@@ -358,6 +370,47 @@ TEST_P(MainsDesign, InductionWithTheOtherSeparator) {
     EXPECT_EQ(page.ErrorTexts(),
               std::vector<std::string>{"Campo errato o nullo : Induzione nucleo"});
     EXPECT_EQ(page.Text("TARESA"), "");
+}
+
+// 4,40 turns per volt x 5 V is 22 turns although the double product is 22.000000000000004;
+// the primary draws P / (eta VP) = 29 / (0,85 x 230) = 0,148 A.
+TEST_P(MainsDesign, WholeTurnsStayWholeAndThePrimaryCountsTheEfficiency) {
+    FakePage page = MainsPage(locale());
+    SBTACALCClick(page, Secondaries({{"12", "2"}, {"5", "1"}}, locale()));
+    EXPECT_TRUE(page.errors.empty());
+    ExpectFields(page, {{"TARESA", "0,85"}, {"TASVS", "4,40"}, {"TAIP", "0,148"}});
+    EXPECT_EQ(OutCell(page, 2, 1), "  53"); // 52.8: a real fraction still goes up
+    EXPECT_EQ(OutCell(page, 2, 2), "  22");
+
+    // An efficiency of 1 draws P / VP, as without losses.
+    page.SetText("TARESA", "1");
+    SBTACALCClick(page, Secondaries({{"12", "2"}, {"5", "1"}}, locale()));
+    EXPECT_EQ(page.Text("TAIP"), L("0,126"));
+}
+
+// Above 65 °C of rise (class A insulation at 40 °C ambient) TADT takes the page's alarm look;
+// at or below it the pink of its tint.
+TEST_P(MainsDesign, TemperatureRiseAlarm) {
+    const struct {
+        const char* volts;
+        const char* amps;
+        const char* rise;
+        bool alarm;
+    } cases[] = {{"100", "20", "", true}, {"12", "2", "31,2", false}};
+    for (const auto& c : cases) {
+        FakePage page = MainsPage(locale());
+        page.looks["TADT"] = {kRed, kWhite, true, true, true}; // from an earlier run
+        SBTACALCClick(page, Secondaries({{c.volts, c.amps}}, locale()));
+        SCOPED_TRACE(c.volts);
+        EXPECT_TRUE(page.errors.empty());
+        if (*c.rise) {
+            EXPECT_EQ(page.Text("TADT"), L(c.rise));
+        }
+        EXPECT_EQ(ReadNumber(page.Text("TADT"), locale()).value() > 65, c.alarm);
+        const FieldLookState look = page.LookOf("TADT");
+        EXPECT_EQ(look.background, c.alarm ? kRed : Colour::Rgb(255, 176, 176));
+        EXPECT_EQ(look.text, c.alarm ? kWhite : kSystemWindowText);
+    }
 }
 
 TEST(MainsDesignSpin, UnreadableSpinReachesTheWindow) {

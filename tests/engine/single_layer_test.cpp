@@ -38,8 +38,9 @@ TEST(SingleLayer, WorkedValues) {
          {{"NSSS", " 142.4"},
           {"EDDMFSC", "0.14"},
           {"EDLUNGRAME", "4.472"},
-          {"Label66", "ohm ( 0.14 mm)"},
-          {"EDRESRAME", "1.14"}},
+          {"Label66", "ohm/m ( 0.14 mm)"},
+          {"EDRESRAME", "1.14"},
+          {"EDRESAVV", "5.106"}},
          {}},
         {"turns of 100 µH under a comma",
          SBCNSSSClick,
@@ -49,8 +50,9 @@ TEST(SingleLayer, WorkedValues) {
          {{"NSSS", " 142,4"},
           {"EDDMFSC", "0,14"},
           {"EDLUNGRAME", "4,472"},
-          {"Label66", "ohm ( 0,14 mm)"},
-          {"EDRESRAME", "1,14"}},
+          {"Label66", "ohm/m ( 0,14 mm)"},
+          {"EDRESRAME", "1,14"},
+          {"EDRESAVV", "5,106"}},
          {}},
         {"inductance of 20 turns",
          SBCISSClick,
@@ -60,7 +62,7 @@ TEST(SingleLayer, WorkedValues) {
          {{"ISS", "1.974"},
           {"EDDMFSC", "1.00"},
           {"EDLUNGRAME", "0.628"},
-          {"Label66", "ohm ( 1.00 mm)"},
+          {"Label66", "ohm/m ( 1.00 mm)"},
           {"EDRESRAME", "0.02"}},
          {{"CBUISS", 2}}},
         {"inductance of 20 turns of 0.5 mm wire",
@@ -68,14 +70,17 @@ TEST(SingleLayer, WorkedValues) {
          PointLocale(),
          {{"NSSS", "20"}, {"EDDIAM", "0.5"}},
          {},
-         {{"ISS", "1.974"}, {"Label66", "ohm ( 0.5 mm)"}, {"EDRESRAME", "0.09"}},
+         {{"ISS", "1.974"},
+          {"Label66", "ohm/m ( 0.5 mm)"},
+          {"EDRESRAME", "0.09"},
+          {"EDRESAVV", "0.057"}},
          {{"CBUISS", 2}}},
         {"the wire text shows as typed",
          SBCISSClick,
          CommaLocale(),
          {{"NSSS", "20"}, {"EDDIAM", " 0,50"}},
          {},
-         {{"Label66", "ohm (  0,50 mm)"}, {"EDRESRAME", "0,09"}},
+         {{"Label66", "ohm/m (  0,50 mm)"}, {"EDRESRAME", "0,09"}},
          {}},
         {"diameter",
          SBCDSSClick,
@@ -187,8 +192,9 @@ struct Fault {
     Texts shown; // includes the outputs that keep "old"
 };
 
-// Arithmetic faults and an unreadable wire are reported under the handler's last field;
-// whatever was written before the fault stays.
+// Arithmetic faults are reported under the input that made them (a zero divisor, a negative
+// value under the root), else under the handler's last field; an unreadable or zero wire
+// under its own; whatever was written before the fault stays.
 TEST(SingleLayer, FaultsKeepWhatWasWritten) {
     const std::vector<Fault> cases = {
         {"N with a zero permeability",
@@ -199,7 +205,7 @@ TEST(SingleLayer, FaultsKeepWhatWasWritten) {
         {"N with a zero diameter",
          SBCNSSSClick,
          {{"ISS", "100"}, {"DSS", "0"}},
-         "Permeabilità relativa nucleo",
+         "Diametro Avvolgimento",
          {{"NSSS", "old"}}},
         {"L of zero turns: the result, then the derived values divide by zero",
          SBCISSClick,
@@ -209,37 +215,37 @@ TEST(SingleLayer, FaultsKeepWhatWasWritten) {
         {"L over a zero length",
          SBCISSClick,
          {{"ISS", "old"}, {"NSSS", "20"}, {"LSS", "0"}},
-         "Numero spire",
+         "Lungh. avvolgimento",
          {{"ISS", "old"}}},
         {"D with zero turns",
          SBCDSSClick,
          {{"ISS", "100"}, {"NSSS", "0"}},
-         "Permeabilità relativa nucleo",
+         "Numero spire",
          {{"DSS", "10"}}},
         {"D with a negative inductance",
          SBCDSSClick,
          {{"ISS", "-0.5"}, {"NSSS", "10"}},
-         "Permeabilità relativa nucleo",
+         "Induttanza",
          {{"DSS", "10"}}},
         {"l of a zero inductance",
          SBCLSSClick,
          {{"ISS", "0"}, {"NSSS", "10"}},
-         "Permeabilità relativa nucleo",
+         "Induttanza",
          {{"LSS", "20"}}},
         {"µe with a zero diameter",
          SBCMESSClick,
          {{"ISS", "100"}, {"NSSS", "10"}, {"DSS", "0"}},
-         "Lunghezza avvolgimento",
+         "Diametro avvolgimento",
          {{"MESS", "1"}}},
         {"a zero wire: the label names it, the resistance stays",
          SBCISSClick,
          {{"NSSS", "20"}, {"EDDIAM", "0"}},
-         "Numero spire",
-         {{"ISS", "1.974"}, {"Label66", "ohm ( 0 mm)"}, {"EDRESRAME", "old"}}},
+         "Diametro filo",
+         {{"ISS", "1.974"}, {"Label66", "ohm/m ( 0 mm)"}, {"EDRESRAME", "old"}}},
         {"an unreadable wire stops after the wire length",
          SBCNSSSClick,
          {{"ISS", "100"}, {"EDDIAM", "0,5"}},
-         "Permeabilità relativa nucleo",
+         "Diametro filo",
          {{"NSSS", " 142.4"},
           {"EDDMFSC", "0.14"},
           {"EDLUNGRAME", "4.472"},
@@ -248,7 +254,7 @@ TEST(SingleLayer, FaultsKeepWhatWasWritten) {
         {"a blank wire text is not empty",
          SBCMESSClick,
          {{"ISS", "100"}, {"NSSS", "142.4"}, {"EDDIAM", " "}},
-         "Lunghezza avvolgimento",
+         "Diametro filo",
          {{"MESS", " 1.00"}, {"EDLUNGRAME", "4.474"}, {"Label66", "ohm"}, {"EDRESRAME", "old"}}},
     };
     for (const auto& c : cases) {
@@ -265,8 +271,9 @@ TEST(SingleLayer, DerivedValuesInOrder) {
     FakePage page = CoilPage(PointLocale());
     Fill(page, {{"ISS", "100"}});
     SBCNSSSClick(page);
-    const std::vector<std::string> order = {"NSSS",      "EDDMFSC",  "EDLUNGRAME", "Label66",
-                                            "EDRESRAME", "EDKNAGSS", "EDCORRSS",   "UnitEDCORRSS"};
+    const std::vector<std::string> order = {"NSSS",     "EDDMFSC",   "EDLUNGRAME",
+                                            "Label66",  "EDRESRAME", "EDRESAVV",
+                                            "EDKNAGSS", "EDCORRSS",  "UnitEDCORRSS"};
     EXPECT_EQ(page.writes, order);
 }
 

@@ -68,7 +68,7 @@ FakeMainWindow::FakeMainWindow(QWidget* parent) : QWidget(parent) {
     QWidget* single = AddPage(subPages, "   Singolo Strato in aria o su nucleo aperto ");
     QWidget* closed = AddPage(subPages, " Multistrato su nucleo chiuso ");
     Edits(single, {"ISS", "MESS", "DSS", "LSS", "NSSS", "EDDMFSC", "EDLUNGRAME", "EDRESRAME",
-                   "EDKNAGSS", "EDCORRSS"});
+                   "EDRESAVV", "EDKNAGSS", "EDCORRSS"});
     (new QLabel(single))->setObjectName("UnitEDCORRSS");
     Set("MESS", "1");
     UnitList(single, "CBUISS", {"H", "mH", "µH", "nH"}, 2);
@@ -231,14 +231,14 @@ void FakeMainWindow::MainsWorkedExample() {
     SetCell("SGTAINSEC", 1, 1, Regional("2"));
     SetCell("SGTAINSEC", 2, 1, Regional("24.0"));
     const std::pair<const char*, const char*> results[] = {
-        {"TAPTOT", "24.0"},     {"TARESA", "0.85"},  {"TAPMAX", "   27"},  {"TASEZL", "784"},
-        {"TALC", "28"},         {"TALA", "84"},      {"TALB", "70"},       {"TALD", "14"},
-        {"TALE", "42"},         {"TAAF", "588"},     {"TACA", "30.5"},     {"TACC", "39.5"},
-        {"TACX", "56.0"},       {"TANSP", " 1202"},  {"TAIP", "0.104"},    {"TASVP", "5.23"},
-        {"TASVS", "5.75"},      {"TADF", "0.19"},    {"TANP", "5.8"},      {"TALFILO", "171.6"},
-        {"TARESRAME", "107.2"}, {"TAPESO", "44.68"}, {"RAPIMPAC", "0.26"}, {"TAPESOFERRO", "1.03"},
-        {"TAPERFERRO", "2.0"},  {"TAPERP", "1.2"},   {"TAPERS", "1.8"},    {"TAPERTOT", "5.0"},
-        {"TADT", "29.5"}};
+        {"TAPTOT", "24.0"},    {"TARESA", "0.85"},  {"TAPMAX", "   27"},  {"TASEZL", "784"},
+        {"TALC", "28"},        {"TALA", "84"},      {"TALB", "70"},       {"TALD", "14"},
+        {"TALE", "42"},        {"TAAF", "588"},     {"TACA", "30.5"},     {"TACC", "39.5"},
+        {"TACX", "56.0"},      {"TANSP", " 1202"},  {"TAIP", "0.123"},    {"TASVP", "5.23"},
+        {"TASVS", "5.75"},     {"TADF", "0.20"},    {"TANP", "6.1"},      {"TALFILO", "171.6"},
+        {"TARESRAME", "96.7"}, {"TAPESO", "49.50"}, {"RAPIMPAC", "0.28"}, {"TAPESOFERRO", "1.03"},
+        {"TAPERFERRO", "2.0"}, {"TAPERP", "1.5"},   {"TAPERS", "1.8"},    {"TAPERTOT", "5.3"},
+        {"TADT", "31.2"}};
     for (const auto& [name, text] : results)
         Set(name, Regional(text));
     const char* row[] = {"12.0", "2.000", "  69", "0.80", "1.4", "12.9", " 60", "0.5"};

@@ -122,28 +122,42 @@ void ReportFills::inductorCommonRows() {
     QCOMPARE(ReportText(&main, "Form2", "QRIFREQ"), QString("100 kHz"));
 }
 
+// With IIND empty the report prints the inductance of the visible sub-page, with its unit: a
+// 1 mH closed-core design no longer prints the single layer's 100 µH.
 void ReportFills::inductorFallsBackToSingleLayerInductance_data() {
     QTest::addColumn<int>("subPage");
+    QTest::addColumn<QString>("iind");
     QTest::addColumn<QString>("iss");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("single layer") << 0 << "22"
-                                  << "22 µH";
-    QTest::newRow("closed core") << 1 << "22"
-                                 << "22 µH";
+    QTest::newRow("single layer") << 0 << ""
+                                  << "100"
+                                  << "100 µH";
+    QTest::newRow("closed core") << 1 << ""
+                                 << "100"
+                                 << "1 mH";
     QTest::newRow("both empty") << 0 << ""
+                                << ""
                                 << " µH";
-    QTest::newRow("both empty, closed core") << 1 << ""
-                                             << " µH";
+    QTest::newRow("IIND filled, single layer") << 0 << "53,9"
+                                               << "100"
+                                               << "53,9 nH";
+    QTest::newRow("IIND filled, closed core") << 1 << "53,9"
+                                              << "100"
+                                              << "53,9 nH";
 }
 
 void ReportFills::inductorFallsBackToSingleLayerInductance() {
     QFETCH(int, subPage);
+    QFETCH(QString, iind);
     QFETCH(QString, iss);
     QFETCH(QString, expected);
     FakeMainWindow main;
     main.SetSubPage(subPage);
+    main.Set("IIND", iind);
+    main.SetUnit("CBUIR", 3);
     main.Set("ISS", iss);
-    main.Set("INUC", "99"); // never printed
+    main.Set("INUC", "1");
+    main.SetUnit("CBUINUC", 1);
     FillInductorReport(&main);
     QCOMPARE(ReportText(&main, "Form2", "QRIIND"), expected);
 }
@@ -191,31 +205,35 @@ void ReportFills::inductorSingleLayerBlanksClosedCoreRows() {
     main.Set("NSSS", "40");
     main.Set("EDRESRAME", "0,05");
     main.Set("EDLUNGRAME", "1,5");
+    main.Set("EDRESAVV", "0,075");
     main.SetSubPage(1);
     FillInductorReport(&main);
     QCOMPARE(ReportText(&main, "Form2", "QRLabel26"), QString("Numero Passate"));
 
     main.SetSubPage(0);
     FillInductorReport(&main);
-    const std::pair<const char*, const char*> expected[] = {{"QRILB01", "Permeabilità µe"},
-                                                            {"QRIDATA01", "1"},
-                                                            {"QRINSPIRE", "40"},
-                                                            {"QRILBDIM01", "Diametro D"},
-                                                            {"QRIDATADIM01", "12 mm"},
-                                                            {"QRILBDIM02", "Lunghezza L"},
-                                                            {"QRIDATADIM02", "30 mm"},
-                                                            {"QRILBDIM03", ""},
-                                                            {"QRIDATADIM03", ""},
-                                                            {"QRILBDIM04", ""},
-                                                            {"QRIDATADIM04", ""},
-                                                            {"QRILBDIM05", ""},
-                                                            {"QRIDATADIM05", ""},
-                                                            {"QRIRESRAME", "0,05 ohm"},
-                                                            {"QRILENFILO", "1,5 mt"},
-                                                            {"QRLabel26", ""},
-                                                            {"QRINPASS", ""},
-                                                            {"QRLabel20", ""},
-                                                            {"QRIPESORAME", ""}};
+    const std::pair<const char*, const char*> expected[] = {
+        {"QRILB01", "Permeabilità µe"},
+        {"QRIDATA01", "1"},
+        {"QRINSPIRE", "40"},
+        {"QRILBDIM01", "Diametro D"},
+        {"QRIDATADIM01", "12 mm"},
+        {"QRILBDIM02", "Lunghezza L"},
+        {"QRIDATADIM02", "30 mm"},
+        {"QRILBDIM03", ""},
+        {"QRIDATADIM03", ""},
+        {"QRILBDIM04", ""},
+        {"QRIDATADIM04", ""},
+        {"QRILBDIM05", ""},
+        {"QRIDATADIM05", ""},
+        {"QRIRESRAME", "0,05 ohm/m"},
+        {"QRILENFILO", "1,5 mt"},
+        {"QRILBRESAVV", "Resistenza avvolgimento"},
+        {"QRIRESAVV", "0,075 ohm"},
+        {"QRLabel26", ""},
+        {"QRINPASS", ""},
+        {"QRLabel20", ""},
+        {"QRIPESORAME", ""}};
     for (const auto& [label, text] : expected)
         QCOMPARE(ReportText(&main, "Form2", label), QString::fromUtf8(text));
     QCOMPARE(ReportPicture(&main, "Form2", "QRImage2"),
@@ -226,6 +244,8 @@ void ReportFills::inductorSingleLayerBlanksClosedCoreRows() {
     FillInductorReport(&main);
     QCOMPARE(ReportText(&main, "Form2", "QRLabel26"), QString("Numero Passate"));
     QCOMPARE(ReportText(&main, "Form2", "QRLabel20"), QString("Peso Rame"));
+    QCOMPARE(ReportText(&main, "Form2", "QRILBRESAVV"), QString());
+    QCOMPARE(ReportText(&main, "Form2", "QRIRESAVV"), QString());
     QCOMPARE(ReportText(&main, "Form2", "QRIDATADIM03"), QString("20 mm"));
 }
 
@@ -282,7 +302,8 @@ void ReportFills::inductorBeforeAnyCalculation() {
     QCOMPARE(ReportText(&main, "Form2", "QRIFREQ"), QString(" KHz"));
     QCOMPARE(ReportText(&main, "Form2", "QRIXL"), QString(" ohm"));
     QCOMPARE(ReportText(&main, "Form2", "QRIDATA01"), QString("1"));
-    QCOMPARE(ReportText(&main, "Form2", "QRIRESRAME"), QString(" ohm"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIRESRAME"), QString(" ohm/m"));
+    QCOMPARE(ReportText(&main, "Form2", "QRIRESAVV"), QString(" ohm"));
     QCOMPARE(ReportText(&main, "Form2", "QRILENFILO"), QString(" mt"));
     QCOMPARE(ReportText(&main, "Form2", "QRIDATADIM01"), QString(" mm"));
 }
@@ -291,7 +312,7 @@ void ReportFills::mainsWorkedExample_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("expected");
     const std::pair<const char*, const char*> rows[] = {
-        {"QRTAVP", "230 Vac"},          {"QRTAIP", "0.104 A"},
+        {"QRTAVP", "230 Vac"},          {"QRTAIP", "0.123 A"},
         {"QRTAFREQ", "50 Hz"},          {"QRTAPOUT", "24.0 VA"},
         {"QRTAPMAX", "   27 VA"},       {"QRTADENS", "4 A/mm²"},
         {"QRTAINDUZ", "1,1 Wb/m²"},     {"QRTARESA", "0.85"},
@@ -299,15 +320,15 @@ void ReportFills::mainsWorkedExample_data() {
         {"QRTAPESOFERRO", "1.03 Kg"},   {"QRTADNA", "84 mm"},
         {"QRTADNB", "70 mm"},           {"QRTADNC", "28 mm"},
         {"QRTADND", "14 mm"},           {"QRTADNE", "42 mm"},
-        {"QRTAFATTR", "0.26"},          {"QRTADCA", "30.5 mm"},
+        {"QRTAFATTR", "0.28"},          {"QRTADCA", "30.5 mm"},
         {"QRTADCC", "39.5 mm"},         {"QRTADCX", "56.0 mm"},
         {"QRTANSP", " 1202"},           {"QRTASPVP", "5.23"},
-        {"QRTADFP", "0.19 mm"},         {"QRTANPASSP", "5.8"},
-        {"QRTALFP", "171.6 mt"},        {"QRTAPRP", "44.68 gr"},
-        {"QRTARRP", "107.2 ohm"},       {"QRTASPVS", "5.75"},
-        {"QRTAPEFE", "2.0 W"},          {"QRTAPERP", "1.2 W"},
-        {"QRTAPERS", "1.8 W"},          {"QRTAPETOT", "5.0 W"},
-        {"QRTADELTAT", "29.5 °C"},      {"QRLabel8", "(Calcolati dalle dim. del ferro)"}};
+        {"QRTADFP", "0.20 mm"},         {"QRTANPASSP", "6.1"},
+        {"QRTALFP", "171.6 mt"},        {"QRTAPRP", "49.50 gr"},
+        {"QRTARRP", "96.7 ohm"},        {"QRTASPVS", "5.75"},
+        {"QRTAPEFE", "2.0 W"},          {"QRTAPERP", "1.5 W"},
+        {"QRTAPERS", "1.8 W"},          {"QRTAPETOT", "5.3 W"},
+        {"QRTADELTAT", "31.2 °C"},      {"QRLabel8", "(Calcolati dalle dim. del ferro)"}};
     for (const auto& [label, expected] : rows)
         QTest::newRow(label) << QString(label) << QString::fromUtf8(expected);
 }
@@ -425,7 +446,7 @@ void ReportFills::activeReportFollowsPage() {
     QCOMPARE(ReportText(&main, "Form4", "QRTAIP"), QString("QRTAIP"));
     main.SetPage(2);
     FillActiveReport(&main);
-    QCOMPARE(ReportText(&main, "Form4", "QRTAIP"), Regional("0.104 A"));
+    QCOMPARE(ReportText(&main, "Form4", "QRTAIP"), Regional("0.123 A"));
     main.SetPage(0);
     FillActiveReport(&main);
     QCOMPARE(ReportText(&main, "Form2", "QRIFREQ"), QString("7 KHz"));

@@ -116,7 +116,7 @@ void ReportOutput::exportHoldsTitleSubtitleAndValues_data() {
                                              "53,9 µH",
                                              "Diametro D",
                                              "12 mm",
-                                             "0,051 ohm",
+                                             "0,051 ohm/m",
                                              "1,508 mt",
                                              "K Nagaoka",
                                              "0,6069",
@@ -139,10 +139,10 @@ void ReportOutput::exportHoldsTitleSubtitleAndValues_data() {
     QTest::newRow("mains") << 2 << "Form4"
                            << "Calcolo trasformatori di alimentazione"
                            << QStringList{"Perdite e temperatura a pieno carico",
-                                          Regional("0.104 A"),
+                                          Regional("0.123 A"),
                                           "27 VA",
                                           "784 mm²",
-                                          Regional("29.5 °C"),
+                                          Regional("31.2 °C"),
                                           Regional("12.0 Vac"),
                                           Regional("2.000 A"),
                                           "24 VA",

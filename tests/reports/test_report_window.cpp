@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -89,6 +90,8 @@ private slots:
     void inductorSingleLayerExample();
     void mainsAfterWorkedExample();
     void mainsCopiesEveryFieldAsShown();
+    void mainsAlarmsPrintMarked();
+    void inductorPrintsTheVisibleSubPagesInductance();
     void buttonsActOnTheVisiblePage();
     void exportsAfterWorkedExamples();
 };
@@ -200,11 +203,13 @@ void ReportWindow::inductorRowsAndSubPages() {
     QCOMPARE(ReportPicture(window.main.get(), "Form2", "QRImage2"),
              QString(":/pictures/image3_single_layer.svg"));
 
-    // The closed core with the round bobbin: its picture, and Dim. X still printed.
+    // The closed core with the round bobbin: its picture, its inductance, and Dim. X still
+    // printed.
     window.SetSubPage(1);
+    window.Set("INUC", "47");
     window.Click("RBC2NUC");
     FillActiveReport(window.main.get());
-    QCOMPARE(window.Label("Form2", "QRIIND"), QString("22 µH"));
+    QCOMPARE(window.Label("Form2", "QRIIND"), QString("47 µH"));
     QCOMPARE(window.Label("Form2", "QRLabel26"), QString("Numero Passate"));
     QCOMPARE(window.Label("Form2", "QRINPASS"), QString("3"));
     QCOMPARE(window.Label("Form2", "QRILBDIM04"), QString("Dim. X"));
@@ -265,9 +270,9 @@ void ReportWindow::mainsAfterWorkedExample() {
     QVERIFY(!box);
     FillActiveReport(window.main.get());
     const std::pair<const char*, const char*> expected[] = {
-        {"QRTAIP", "0,104 A"},   {"QRTAPMAX", "   27 VA"},
+        {"QRTAIP", "0,123 A"},   {"QRTAPMAX", "   27 VA"},
         {"QRTASEZL", "784 mm²"}, {"QRTADNC", "28 mm"},
-        {"QRTAFATTR", "0,26"},   {"QRTADELTAT", "29,5 °C"},
+        {"QRTAFATTR", "0,28"},   {"QRTADELTAT", "31,2 °C"},
         {"QRTANSP", " 1202"},    {"QRTAINDUZ", "1,1 Wb/m²"},
         {"QRTARESA", "0,85"},    {"QRLabel8", "(Calcolati dalle dim. del ferro)"}};
     for (const auto& [label, text] : expected)
@@ -311,6 +316,51 @@ void ReportWindow::mainsCopiesEveryFieldAsShown() {
     QCOMPARE(window.Label("Form4", "QRTANSP"), QString());
     QCOMPARE(window.Label("Form4", "QRMEMOSECIN"), QString());
     QCOMPARE(window.Label("Form4", "QRMEMOSECOUT").count('\n'), 0);
+}
+
+// A 2000 VA design: the lamination out of the table and a rise above 65 °C have the alarm
+// look, and their values print bold with " (!)"; a 24 VA design prints them plain again.
+void ReportWindow::mainsAlarmsPrintMarked() {
+    Window window;
+    window.main->show();
+    window.SetPage(2);
+    QVERIFY(window.TypeCell(0, 1, "100"));
+    QVERIFY(window.TypeCell(1, 1, "20"));
+    window.Click("SBTACALC");
+    FillActiveReport(window.main.get());
+    TQuickRep* report = window.Report("Form4");
+    for (const char* name : {"QRTADNC", "QRTADELTAT"})
+        QVERIFY2(report->findChild<QRLabel*>(name)->Alarm(), name);
+    for (const char* name : {"QRTAPMAX", "QRTAIP", "QRTANSP"})
+        QVERIFY2(!report->findChild<QRLabel*>(name)->Alarm(), name);
+    QTemporaryDir dir;
+    QPdfWriter device(dir.filePath("measure.pdf"));
+    QVERIFY(report->findChild<QRLabel*>("QRTADNC")->PrintedText(&device).endsWith("mm (!)"));
+
+    window.Set("TARESA", "");
+    QVERIFY(window.TypeCell(0, 1, "12"));
+    QVERIFY(window.TypeCell(1, 1, "2"));
+    window.Click("SBTACALC");
+    FillActiveReport(window.main.get());
+    for (const char* name : {"QRTADNC", "QRTADELTAT"})
+        QVERIFY2(!report->findChild<QRLabel*>(name)->Alarm(), name);
+}
+
+// With the resonance inductance empty the report prints the visible sub-page's own: the
+// closed core's 1 mH, not the single layer's 100 µH.
+void ReportWindow::inductorPrintsTheVisibleSubPagesInductance() {
+    Window window;
+    window.SetPage(0);
+    window.Set("IIND", "");
+    window.Set("ISS", "100");
+    window.Set("INUC", "1");
+    window.Find<QComboBox>("CBUINUC")->setCurrentIndex(1); // mH
+    window.SetSubPage(1);
+    FillActiveReport(window.main.get());
+    QCOMPARE(window.Label("Form2", "QRIIND"), QString("1 mH"));
+    window.SetSubPage(0);
+    FillActiveReport(window.main.get());
+    QCOMPARE(window.Label("Form2", "QRIIND"), QString("100 µH"));
 }
 
 void ReportWindow::buttonsActOnTheVisiblePage() {
@@ -406,7 +456,7 @@ void ReportWindow::exportsAfterWorkedExamples() {
          {Regional("1.600 A"), Regional("12 (12.0)"), "2784 Gauss", "182403 ohm", "Verifiche",
           Regional("0.473 mm"), Regional("1 × 0.80 (AWG 20)"), Regional("0.37")}},
         {2, "Form4", "Calcolo trasformatori di alimentazione",
-         CommaRegion() ? QStringList{"0,104 A", "784 mm²", "29,5 °C", "12,0 Vac", "24 VA"}
+         CommaRegion() ? QStringList{"0,123 A", "784 mm²", "31,2 °C", "12,0 Vac", "24 VA"}
                        : QStringList{"230 Vac", Regional("12.0 Vac"), "24 VA"}},
     };
     for (const Case& item : cases) {

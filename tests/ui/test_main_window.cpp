@@ -82,7 +82,7 @@ struct SpinCase {
 
 const SpinCase kSpins[] = {
     {"VPMIN", "10,0", 1, 1000, 0.5, 1},  {"VPMAX", "13,9", 1, 1000, 0.5, 1},
-    {"FREQ", "20000", 0, 0, 1, 0},       {"FATTF", "4", 1, 10, 1, 0},
+    {"FREQ", "20000", 0, 0, 1, 0},       {"FATTF", "4", 1, 10, 1, -1},
     {"VSPP", "600,0", 1, 50000, 0.5, 1}, {"PSEC", "8", 0.5, 10000, 1, -1},
     {"DCMQ", "4,9338", 1, 10, 1, -1},    {"BSAT", "4100", 1, 100000, 1, -1},
     {"AL", "2800", 0, 0, 1, -1},         {"AE", "52", 0, 0, 1, -1},
@@ -240,7 +240,7 @@ void TestMainWindow::controlKinds() {
     for (const char* name :
          {"Label66", "Label107", "LabelD4NUC", "LabelD5NUC", "UnitD4NUC", "UnitD5NUC"})
         QVERIFY2(Control<QLabel>(window.get(), name), name);
-    QCOMPARE(Text(window.get(), "Label66"), QString("ohm"));
+    QCOMPARE(Text(window.get(), "Label66"), QString("ohm/m"));
     QCOMPARE(Text(window.get(), "Label107"), QString("Configurazione FlyBack"));
 
     auto* input = Control<QTableWidget>(window.get(), "SGTAINSEC");
@@ -308,6 +308,8 @@ void TestMainWindow::spinFields() {
         QVERIFY(!field->RoundValues());
         QVERIFY(!field->Wrap());
         QVERIFY(field->alignment() & Qt::AlignRight);
+        // FATTF takes two decimals (4.44, a sine), whole numbers shown as before.
+        QCOMPARE(field->MostDecimals(), QByteArray(spin.name) == "FATTF" ? 2 : 0);
     }
 }
 

@@ -241,7 +241,7 @@ void RunWorkedExamples(QWidget* root) {
     AnswerAllBoxes([&] { Click(root, "SBCALC"); });
     TypeSecondary(root, "12", "2");
     AnswerAllBoxes([&] { Click(root, "SBTACALC"); });
-    QCOMPARE(Text(root, "RAPIMPAC"), Local("0,26"));
+    QCOMPARE(Text(root, "RAPIMPAC"), Local("0,28"));
     AnswerAllBoxes([&] { Click(root, "SBCALCFB"); });
 }
 
@@ -262,7 +262,7 @@ void RunAlarms(QWidget* root) {
     TypeInto(root, "DMAXFB", Local("0,33"));
     TypeInto(root, "BMFB", "450");
     AnswerAllBoxes([&] { Click(root, "SBCALCFB"); });
-    for (const char* name : {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC", "DFB", "BPKFB"})
+    for (const char* name : {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC", "TADT", "DFB", "BPKFB"})
         QVERIFY2(Background(root, name) == kRed, name);
 }
 
@@ -416,7 +416,8 @@ void TestPalettes::lightLooksKeptAfterDark() {
     QApplication::processEvents();
     QCOMPARE(looks(), before);
     QCOMPARE(Background(root, "BMAXEFF"), QColor(214, 252, 254));
-    QCOMPARE(Background(root, "TADT"), QColor(255, 176, 176));
+    QCOMPARE(Background(root, "TADT"), kRed); // 2000 VA rise above 65 °C
+    QCOMPARE(TextColour(root, "TADT"), kWhite);
     QCOMPARE(Background(root, "TASVS"), QColor(216, 228, 248));
 }
 

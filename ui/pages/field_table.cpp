@@ -1,6 +1,7 @@
 #include "field_table.h"
 
 #include "group_box.h"
+#include "keypad_decimal.h"
 #include "looks.h"
 #include "panel_memo.h"
 #include "picture.h"
@@ -41,6 +42,7 @@ void SetHint(QWidget* widget, const char* hint) {
 // in the application's default font before it takes the window's, loading a font nothing shows.
 QLineEdit* MakeEdit(const char* text, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
+    TypeRegionalDecimalOnKeypad(edit);
     if (*text != '\0')
         edit->setText(Utf8(text));
     return edit;
@@ -202,6 +204,7 @@ QWidget* MakeSpin(QWidget* parent, const Spin& settings) {
     // Decimals first, so that the value is formatted with them; the upper limit before the
     // lower one, since a lower limit above the upper one is refused.
     spin->SetDecimals(settings.decimals);
+    spin->SetMostDecimals(settings.mostDecimals);
     spin->SetMaxValue(settings.maxValue);
     spin->SetMinValue(settings.minValue);
     spin->SetIncrement(settings.increment);

@@ -56,11 +56,13 @@ struct Field {
     const char* hint;
 };
 
-// The numeric settings of a spin field. Limits both 0 = unbounded; decimals -1 = free.
+// The numeric settings of a spin field. Limits both 0 = unbounded; decimals -1 = free, then
+// at most `mostDecimals` of them when it is set (0 = up to 14).
 struct Spin {
     const char* name;
     long double value, minValue, maxValue, increment;
     int decimals;
+    int mostDecimals = 0;
 };
 
 // A field whose background differs from its page's result tint.

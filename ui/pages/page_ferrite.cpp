@@ -28,7 +28,7 @@ constexpr Spin kSpins[] = {
     {"VPMIN", 10.0L, 1, 1000, 0.5L, 1},  // V
     {"VPMAX", 13.9L, 1, 1000, 0.5L, 1},  // V
     {"FREQ", 20000, 0, 0, 1, 0},         // Hz
-    {"FATTF", 4, 1, 10, 1, 0},           // form factor
+    {"FATTF", 4, 1, 10, 1, -1, 2},       // form factor: whole numbers or two decimals (4.44)
     {"VSPP", 600.0L, 1, 50000, 0.5L, 1}, // V peak to peak
     {"PSEC", 8, 0.5L, 10000, 1, -1},     // W
     {"DCMQ", 4.9338L, 1, 10, 1, -1},     // A/mm²

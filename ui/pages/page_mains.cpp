@@ -107,7 +107,8 @@ constexpr Field kFields[] = {
      "Perdite nel rame del secondario"},
     {Kind::Result, "TAPERTOT", "GroupBox13", 116, 18, 38, 46, "Totale", "", "", "Perdite totali"},
     {Kind::Result, "TADT", "GroupBox13", 116, 41, 38, 46, "DeltaT", "°C", "",
-     "Innalzamento della temperatura a pieno carico"},
+     "Innalzamento della temperatura a pieno carico - in rosso oltre 65 °C: a 40 °C di "
+     "ambiente l'isolamento in classe A raggiunge lì il suo limite di 105 °C"},
 };
 
 constexpr Tint kTints[] = {

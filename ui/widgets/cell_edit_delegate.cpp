@@ -1,5 +1,7 @@
 #include "cell_edit_delegate.h"
 
+#include "keypad_decimal.h"
+
 #include <QLineEdit>
 
 namespace velkor::ui {
@@ -11,6 +13,7 @@ QWidget* CellEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
                                         const QModelIndex& index) const {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
+    TypeRegionalDecimalOnKeypad(editor);
     const QPersistentModelIndex cell(index);
     connect(editor, &QLineEdit::textEdited, editor, [this, cell](const QString& text) {
         if (cell.isValid())

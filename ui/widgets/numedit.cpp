@@ -58,6 +58,18 @@ void NumEdit::SetDecimals(int decimals) {
         SetValue(value);
 }
 
+void NumEdit::SetMostDecimals(int most) {
+    most = std::clamp(most, 0, kMostDecimals);
+    if (most == mostDecimals_)
+        return;
+    mostDecimals_ = most;
+    try {
+        SetValue(Value());
+    } catch (const velkor::ConversionError&) {
+        // an unreadable text stays as typed
+    }
+}
+
 void NumEdit::SetMinValue(long double value) {
     if (!std::isfinite(value) || value > maxValue_)
         return;
@@ -99,13 +111,13 @@ long double NumEdit::Value() const {
 }
 
 void NumEdit::SetValue(long double value) {
-    const QString formatted = FormatText(value, decimals_, format_, separators_);
+    const QString formatted = FormatText(value, decimals_, format_, separators_, mostDecimals_);
     if (formatted != text())
         setText(formatted);
 }
 
 QString NumEdit::FormattedZero() const {
-    return FormatText(0, decimals_, format_, separators_);
+    return FormatText(0, decimals_, format_, separators_, mostDecimals_);
 }
 
 void NumEdit::SetMaxLength(int length) {
@@ -259,6 +271,12 @@ void NumEdit::PasteFromClipboard() {
     if (!ClipboardEditAllowed())
         return;
     const QString pasted = QApplication::clipboard()->text();
+    // A text without a single digit holds no number: the field stays as it was.
+    if (EitherSeparatorIsDecimal() &&
+        std::none_of(pasted.begin(), pasted.end(), [](QChar c) { return c.isDigit(); })) {
+        Beep();
+        return;
+    }
     if (hasSelectedText())
         DeleteSelection();
     for (QChar c : pasted)

@@ -26,6 +26,11 @@ public:
     // Stored clamped (and at most MaxLength - 2 when MaxLength is set); re-formats the text.
     int Decimals() const { return decimals_; }
     void SetDecimals(int decimals);
+    // With free decimals: the most shown and typed (1..14; 0, the default, for no limit on
+    // typing and 14 shown), trailing zeros still dropped, so that a whole number shows no
+    // separator ("4", "4,5", "4,44").
+    int MostDecimals() const { return mostDecimals_; }
+    void SetMostDecimals(int most);
     // Setting a limit beyond the other one is ignored, so a field bounded from 0..0 gets its
     // MaxValue first; SetLimits sets both in a working order.
     long double MinValue() const { return minValue_; }
@@ -64,7 +69,7 @@ public:
 
     // The text of `value` in a field with these settings (also used for the formatted 0).
     static QString FormatText(long double value, int decimals, Format format,
-                              const velkor::NumberLocale& separators);
+                              const velkor::NumberLocale& separators, int mostDecimals = 0);
 
     // Clipboard and clear requests, as the keys and the context menu give them.
     void CopyToClipboard();
@@ -96,6 +101,9 @@ protected:
 
     // Hooks for SuperSpin: typing switched off (refused with a beep), rounding on leaving.
     virtual bool TypingAllowed() const { return true; }
+    // A field that never shows thousands separators takes "." and "," alike as the regional
+    // decimal separator, and refuses a paste that holds no digit at all.
+    virtual bool EitherSeparatorIsDecimal() const { return false; }
     bool ClipboardEditAllowed() const { return !isReadOnly() && TypingAllowed(); }
     virtual void RoundOnLeaving() {}
     // The focus came with a click on a child (the arrows), not on the text.
@@ -118,6 +126,7 @@ protected:
 
     velkor::NumberLocale separators_;
     int decimals_ = -1;
+    int mostDecimals_ = 0;
     long double minValue_ = 0;
     long double maxValue_ = 0;
     Format format_ = Format::Standard;

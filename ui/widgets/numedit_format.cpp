@@ -65,7 +65,7 @@ QString WithoutSeparator(const QString& text, QChar decimal) {
 // Standard and Thousands: fixed notation with at most 15 significant digits; fixed decimals
 // that do not fit are shown as zeros.
 QString FixedLayout(long double value, int decimals, bool grouped,
-                    const velkor::NumberLocale& separators) {
+                    const velkor::NumberLocale& separators, int mostDecimals = 0) {
     const QChar decimal = FirstChar(separators.decimal, '.');
     if (!std::isfinite(value) || std::fabs(value) >= kFixedLimit) {
         const QString general = QString::fromStdString(velkor::FormatGeneral(value, separators));
@@ -74,7 +74,8 @@ QString FixedLayout(long double value, int decimals, bool grouped,
     QString text;
     if (decimals < 0) {
         const int integerDigits = IntegerDigits(Fixed(value, 0, separators), decimal);
-        const int places = std::clamp(kSignificantDigits - integerDigits, 0, kMaxDecimals);
+        const int most = mostDecimals > 0 ? std::min(mostDecimals, kMaxDecimals) : kMaxDecimals;
+        const int places = std::clamp(kSignificantDigits - integerDigits, 0, most);
         text = Fixed(value, places, separators);
         if (text.contains(decimal)) {
             while (text.endsWith('0'))
@@ -136,10 +137,10 @@ QString ExponentLayout(long double value, int decimals, int step,
 } // namespace
 
 QString NumEdit::FormatText(long double value, int decimals, Format format,
-                            const velkor::NumberLocale& separators) {
+                            const velkor::NumberLocale& separators, int mostDecimals) {
     switch (format) {
     case Format::Thousands:
-        return FixedLayout(value, decimals, true, separators);
+        return FixedLayout(value, decimals, true, separators, mostDecimals);
     case Format::Scientific:
         return ExponentLayout(value, decimals, 1, separators);
     case Format::Engineering:
@@ -147,5 +148,5 @@ QString NumEdit::FormatText(long double value, int decimals, Format format,
     case Format::Standard:
         break;
     }
-    return FixedLayout(value, decimals, false, separators);
+    return FixedLayout(value, decimals, false, separators, mostDecimals);
 }

@@ -144,6 +144,14 @@ void NumEdit::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
+    // The numeric keypad's decimal key types the regional separator, whatever the keyboard
+    // layout puts on it.
+    if ((event->modifiers() & Qt::KeypadModifier) &&
+        (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma)) {
+        event->accept();
+        TypeCharacter(decimalChar_);
+        return;
+    }
     const QString typed = event->text();
     if (typed.isEmpty()) {
         event->ignore(); // modifiers, function keys, page keys: not characters
@@ -161,6 +169,8 @@ void NumEdit::keyPressEvent(QKeyEvent* event) {
 void NumEdit::TypeCharacter(QChar typed) {
     if (isReadOnly())
         return;
+    if (EitherSeparatorIsDecimal() && (typed == QLatin1Char('.') || typed == QLatin1Char(',')))
+        typed = decimalChar_;
     const bool accepted = IsAsciiDigit(typed) || typed == QLatin1Char('-') ||
                           typed == QLatin1Char('E') || typed == QLatin1Char('e') ||
                           (typed == decimalChar_ && decimals_ != 0);
@@ -266,6 +276,10 @@ void NumEdit::TypeCharacter(QChar typed) {
             return Beep();
         return ApplyEdit(edited, caret + 1);
     }
+    if (parts.decimal >= 0 && caret > parts.decimal && caret <= parts.mantissaEnd &&
+        decimals_ < 0 && mostDecimals_ > 0 &&
+        parts.mantissaEnd - parts.decimal - 1 >= mostDecimals_)
+        return Beep(); // free decimals already at their most
     if (parts.decimal >= 0 && caret > parts.decimal && decimals_ > 0) {
         // Fixed decimals: the digit overwrites the one behind the caret.
         if (caret - parts.decimal - 1 >= decimals_)

@@ -46,6 +46,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool TypingAllowed() const override { return editorEnabled_; }
+    bool EitherSeparatorIsDecimal() const override { return format_ != Format::Thousands; }
     void RoundOnLeaving() override;
 
     long double increment_ = 1;

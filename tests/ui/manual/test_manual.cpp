@@ -190,7 +190,7 @@ void TestManual::ShippedReadsCleanly() {
         QVERIFY2(text.contains(QString::fromUtf8(heading)), heading);
     // Figures of the worked examples, as the program shows them under Italian settings.
     for (const char* figure :
-         {"50,329 KHz", "0,785", "142,4", "0,415", "0,1560", "1451520,0", "1202", "29,5", "Stampa",
+         {"50,329 KHz", "0,785", "142,4", "0,415", "0,1560", "1451520,0", "1202", "31,2", "Stampa",
           "Preview", "Setup", "Capacità", "0,8181", "157,4", "1 × 0,80 (AWG 20)",
           "37 × 0,28 (AWG 29)", "δ = √(ρ / (π · f · µ0))"})
         QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);

@@ -130,11 +130,11 @@ void TestInductorPage::reactanceAndBack() {
     Click(root, "SBCCXC");
     QCOMPARE(Text(root, "ICAP"), Local("99,972"));
     QCOMPARE(Unit(root, "CBUCR"), QString("nF"));
-    // A zero frequency in a reactance calculation is reported under the reactance.
+    // A zero frequency in a reactance calculation is named, not the reactance beside it.
     TypeInto(root, "IFREQ", "0");
     const QList<BoxSeen> boxes = AnswerAllBoxes([&] { Click(root, "SBCCXC"); });
     QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].text, FieldBox("XC"));
+    QCOMPARE(boxes[0].text, FieldBox("Frequenza"));
     QCOMPARE(Text(root, "ICAP"), Local("99,972"));
 }
 
@@ -176,16 +176,19 @@ void TestInductorPage::singleLayerTurns() {
     QCOMPARE(Text(root, "NSSS"), Local(" 142,4"));
     QCOMPARE(Text(root, "EDDMFSC"), Local("0,14"));
     QCOMPARE(Text(root, "EDLUNGRAME"), Local("4,472"));
-    QCOMPARE(Text(root, "Label66"), Local("ohm ( 0,14 mm)"));
+    QCOMPARE(Text(root, "Label66"), Local("ohm/m ( 0,14 mm)"));
     QCOMPARE(Text(root, "EDRESRAME"), Local("1,14"));
+    // The winding's own resistance beside the resistance of one metre: 1,1417 x 4,4721 m.
+    QCOMPARE(Text(root, "EDRESAVV"), Local("5,106"));
 
     TypeInto(root, "NSSS", "20");
     TypeInto(root, "EDDIAM", Local("0,5"));
     Click(root, "SBCISS");
     QCOMPARE(Text(root, "ISS"), Local("1,974"));
     QCOMPARE(Unit(root, "CBUISS"), QString("µH"));
-    QCOMPARE(Text(root, "Label66"), Local("ohm ( 0,5 mm)"));
+    QCOMPARE(Text(root, "Label66"), Local("ohm/m ( 0,5 mm)"));
     QCOMPARE(Text(root, "EDRESRAME"), Local("0,09"));
+    QCOMPARE(Text(root, "EDRESAVV"), Local("0,057"));
 }
 
 void TestInductorPage::singleLayerUnreadableWireWritesPart() {
@@ -197,11 +200,11 @@ void TestInductorPage::singleLayerUnreadableWireWritesPart() {
     TypeInto(root, "EDDIAM", "x");
     const QList<BoxSeen> boxes = AnswerAllBoxes([&] { Click(root, "SBCNSSS"); });
     QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].text, FieldBox("Permeabilità relativa nucleo"));
+    QCOMPARE(boxes[0].text, FieldBox("Diametro filo"));
     QCOMPARE(Text(root, "NSSS"), Local(" 142,4"));
     QCOMPARE(Text(root, "EDDMFSC"), Local("0,14"));
     QCOMPARE(Text(root, "EDLUNGRAME"), Local("4,472"));
-    QCOMPARE(Text(root, "Label66"), QString("ohm"));
+    QCOMPARE(Text(root, "Label66"), QString("ohm/m"));
     QCOMPARE(Text(root, "EDRESRAME"), QString());
 }
 

@@ -8,7 +8,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTableWidget>
 #include <QTest>
 
@@ -49,9 +51,12 @@ private slots:
     void workedExampleDoubleSection();
     void oversizeLamination();
     void alarmMarks();
+    void failureNamesItsInput_data();
+    void failureNamesItsInput();
     void livePowerWhileTyping();
     void halfPowerRoundsAwayFromZero();
     void typingStartsTheEditor();
+    void keypadDecimalKeyIsRegional();
     void powerFromTheGrossSection();
     void missingBobbin();
     void secondaryTextAnswersTheTable_data();
@@ -133,11 +138,11 @@ void TestMainsPage::workedExampleDoubleSection() {
     QVERIFY(!FindControl(window.get(), "TAIMG2")->isHidden());
     QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
     ExpectTexts(window.get(), {{"TACC", "19,3"},
-                               {"TANP", "11,8"},
-                               {"RAPIMPAC", "0,23"},
+                               {"TANP", "12,5"},
+                               {"RAPIMPAC", "0,24"},
                                {"TAPERS", "1,4"},
-                               {"TAPERTOT", "4,6"},
-                               {"TADT", "27,0"}});
+                               {"TAPERTOT", "4,9"},
+                               {"TADT", "28,7"}});
     const char* row1[] = {"12,0", "2,000", "  69", "0,80", "2,9", "9,9", " 45", "0,3"};
     for (int column = 0; column < 8; ++column)
         QCOMPARE(Cell(window.get(), "SGTAOUTSEC", column, 1), Local(row1[column]));
@@ -157,6 +162,10 @@ void TestMainsPage::oversizeLamination() {
     QCOMPARE(Background(window.get(), "TALC"), QColor(255, 0, 0));
     QCOMPARE(TextColour(window.get(), "TALC"), QColor(255, 255, 255));
     QVERIFY(!Bold(window.get(), "TALC"));
+    // 2000 VA rise far beyond the 65 °C of class A insulation: the rise has the alarm look.
+    QVERIFY(QLocale::system().toDouble(Text(window.get(), "TADT")) > 65);
+    QCOMPARE(Background(window.get(), "TADT"), QColor(255, 0, 0));
+    QCOMPARE(TextColour(window.get(), "TADT"), QColor(255, 255, 255));
 
     TypeInto(window.get(), "TARESA", "");
     Enter(window.get(), 0, 1, "12");
@@ -165,6 +174,7 @@ void TestMainsPage::oversizeLamination() {
     QCOMPARE(Text(window.get(), "TALC"), QString("28"));
     QVERIFY(Background(window.get(), "TALC") != QColor(255, 0, 0));
     QCOMPARE(TextColour(window.get(), "TALC"), window->palette().color(QPalette::Text));
+    QCOMPARE(Background(window.get(), "TADT"), QColor(255, 176, 176)); // its pink again
 }
 
 void TestMainsPage::alarmMarks() {
@@ -189,6 +199,48 @@ void TestMainsPage::alarmMarks() {
     TypeInto(window.get(), "TACX", "400");
     QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
     QVERIFY(Background(window.get(), "RAPIMPAC") != QColor(255, 0, 0));
+}
+
+void TestMainsPage::failureNamesItsInput_data() {
+    QTest::addColumn<QString>("field"); // "" for the secondary's current
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("zero frequency") << "TAFREQ"
+                                    << "0"
+                                    << "Frequenza";
+    QTest::newRow("zero efficiency") << "TARESA"
+                                     << "0"
+                                     << "Rendimento";
+    QTest::newRow("negative efficiency") << "TARESA"
+                                         << "-0,85"
+                                         << "Rendimento";
+    QTest::newRow("zero current") << ""
+                                  << "0"
+                                  << "Corrente secondario";
+    QTest::newRow("unreadable induction") << "CBTAINDUZ"
+                                          << "1;1"
+                                          << "Induzione nucleo";
+}
+
+// A design that fails names the input that made it; "Induzione nucleo" was every box's name.
+void TestMainsPage::failureNamesItsInput() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, box);
+    Window window;
+    Enter(window.get(), 0, 1, "12");
+    Enter(window.get(), 1, 1, "2");
+    if (field.isEmpty()) {
+        Enter(window.get(), 0, 2, "5");
+        Enter(window.get(), 1, 2, text);
+    } else if (field == "CBTAINDUZ") {
+        Control<QComboBox>(window.get(), "CBTAINDUZ")->setItemText(2, text);
+    } else {
+        TypeInto(window.get(), field, Local(text));
+    }
+    const BoxSeen seen = AnswerNextBox([&] { Click(window.get(), "SBTACALC"); });
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.text, "Campo errato o nullo : " + box);
 }
 
 // 5 V at 0,15 A is exactly 0,75 W: the power column shows "0,8", as a person rounds it.
@@ -265,6 +317,31 @@ void TestMainsPage::typingStartsTheEditor() {
     Commit(QApplication::focusWidget());
 }
 
+// The keypad's decimal key types the regional separator in a spin field, a plain field and a
+// cell of the secondaries, whichever of "." and "," the keyboard layout puts on it.
+void TestMainsPage::keypadDecimalKeyIsRegional() {
+    Window window;
+    const Qt::Key key = DecimalSeparator() == ',' ? Qt::Key_Period : Qt::Key_Comma;
+    const auto typeOnKeypad = [key](QWidget* field) {
+        QTest::keyClick(field, '2');
+        QTest::keyClick(field, key, Qt::KeypadModifier);
+        QTest::keyClick(field, '5');
+    };
+    auto* cell = OpenCell(window.get(), 1, 1);
+    QVERIFY(cell);
+    typeOnKeypad(cell);
+    QCOMPARE(cell->text(), Local("2,5"));
+    Commit(cell);
+    QCOMPARE(Stored(window.get(), 1, 1), Local("2,5"));
+    for (const char* name : {"TAVP", "PEFE"}) {
+        auto* field = Control<QLineEdit>(window.get(), name);
+        field->setFocus();
+        field->selectAll();
+        typeOnKeypad(field);
+        QCOMPARE(field->text(), Local("2,5"));
+    }
+}
+
 void TestMainsPage::powerFromTheGrossSection() {
     Window window;
     TypeInto(window.get(), "TASEZL", "784");
@@ -300,7 +377,7 @@ void TestMainsPage::missingBobbin() {
     Click(window.get(), "CBAUTOCART");
     QVERIFY(Control<QLineEdit>(window.get(), "TACC")->isReadOnly());
     QVERIFY(!AnswerNextBox([&] { Click(window.get(), "SBTACALC"); }).shown);
-    ExpectTexts(window.get(), {{"TANP", "5,8"}, {"TACC", "39,5"}, {"RAPIMPAC", "0,26"}});
+    ExpectTexts(window.get(), {{"TANP", "6,1"}, {"TACC", "39,5"}, {"RAPIMPAC", "0,28"}});
 
     // No valid secondary: one box, and nothing else changes.
     Window empty;
