@@ -41,10 +41,11 @@ void FillFlybackReport(QWidget* main) {
     if (!report)
         return;
     for (const Mapping& mapping : kMappings) {
-        const QString text = Trimmed(FieldText(main, mapping.field));
+        // The text keeps its field's alarm, which the value label prints.
+        const ShownText text = Trimmed(FieldText(main, mapping.field));
         // A field not computed yet, or "?", carries no unit.
         const bool number = !text.isEmpty() && text != QStringLiteral("?");
-        Put(report, mapping.label, number ? text + QString::fromUtf8(mapping.suffix) : text);
+        Put(report, mapping.label, number ? text + mapping.suffix : text);
     }
 }
 

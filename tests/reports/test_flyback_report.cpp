@@ -1,10 +1,12 @@
 // The flyback report: its fill from the page's fields, what a page without results gives, and
 // that page 4 fills this report alone.
+#include "fill_support.h"
 #include "report_commands.h"
 #include "report_fills.h"
 #include "support_fake_window.h"
 #include "support_report_access.h"
 
+#include <QLineEdit>
 #include <QtTest>
 
 #include <utility>
@@ -22,6 +24,7 @@ private slots:
     void workedExample();
     void beforeAnyCalculation();
     void questionMarkCarriesNoUnit();
+    void alarmLooksPrintTheirMark();
     void onlyPageFourFillsIt();
 };
 
@@ -95,6 +98,24 @@ void FlybackReport::questionMarkCarriesNoUnit() {
     FillFlybackReport(&main);
     for (const char* label : {"QRFBTRAF", "QRFBPNUC", "QRFBTEMP", "QRFBREND"})
         QCOMPARE(ReportText(&main, "Form5", label), QString("?"));
+}
+
+void FlybackReport::alarmLooksPrintTheirMark() {
+    FakeMainWindow main;
+    main.FlybackWorkedExample();
+    const char* const alarmed[] = {"BPKFB", "RIEMPFB", "TFB", "DFB"};
+    for (const char* field : alarmed) {
+        auto* edit = main.findChild<QLineEdit*>(field);
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, QColor(255, 0, 0));
+        edit->setPalette(palette);
+    }
+    FillFlybackReport(&main);
+    TQuickRep* report = ReportOf(&main, "Form5");
+    for (const char* label : {"QRFBBPK", "QRFBRIEMP", "QRFBTEMP", "QRFBD"})
+        QVERIFY2(report->findChild<QRLabel*>(label)->Alarm(), label);
+    for (const char* label : {"QRFBLP", "QRFBDB", "QRFBPNUC", "QRFBNP"})
+        QVERIFY2(!report->findChild<QRLabel*>(label)->Alarm(), label);
 }
 
 void FlybackReport::onlyPageFourFillsIt() {
