@@ -1,7 +1,8 @@
 // Velkor: builds the application, creates the main window (the page shown first, the rest
 // and the three report forms right after its first paint), shows it and runs the event loop
-// until it closes. The program takes no options; VELKOR_CHECK_MANUAL in the environment makes
-// it report where it found its manual and exit instead (manual_check.h).
+// until it closes. The program takes no options; VELKOR_CHECK_MANUAL (VELKOR_CHECK_LIBRARY) in
+// the environment makes it report where it found its manual (its parts library) and exit
+// instead (manual_check.h).
 #include "main_window.h"
 #include "manual_check.h"
 #include "staged_start.h"
@@ -12,9 +13,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velkor");
     QApplication::setDesktopFileName("velkor");
-    if (velkor::ManualCheckAsked()) {
+    if (velkor::ManualCheckAsked() || velkor::LibraryCheckAsked()) {
         QTextStream out(stdout);
-        return velkor::CheckManual(out);
+        int status = 0;
+        if (velkor::ManualCheckAsked())
+            status |= velkor::CheckManual(out);
+        if (velkor::LibraryCheckAsked())
+            status |= velkor::CheckLibrary(out);
+        return status;
     }
     TForm1* window = StartForms();
     window->show();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "page.h"
+#include "part_apply.h"
 #include "wire_checks.h"
 
 #include <optional>
@@ -77,6 +78,9 @@ struct FlybackDesign {
     bool heatAlarm = true;        // above 100 °C, or no answer
     bool dutyAlarm = false;       // duty at VIN min above DMAXFB (the whole turns pushed it)
 };
+
+// The page's core and material name fields: applying a part writes its name alone.
+inline constexpr PartFields kFlybackParts{"COREFB", "MATFB"};
 
 // The look of BPKFB, RIEMPFB, TFB and DFB when their check passes: the page's result tint.
 inline constexpr Look kFlybackNormalLook{kFerriteTint, kSystemWindowText, false};

@@ -3,7 +3,8 @@
 # lintian finds no error, the AppStream metadata and the desktop entry validate, the icons
 # have their sizes, and the program unpacked into a scratch root, started offscreen from an
 # unrelated folder with VELKOR_DATA_DIR pointing into that root, shows its manual rather than
-# the fallback line (VELKOR_CHECK_MANUAL makes it say where it read the manual and exit).
+# the fallback line and finds its parts library there (VELKOR_CHECK_MANUAL makes it say where
+# it read the manual, VELKOR_CHECK_LIBRARY where it read the library and what, and exit).
 set -euo pipefail
 deb=$(realpath "$1")
 scratch=$(mktemp -d)
@@ -33,6 +34,10 @@ expected=(
   ./usr/share/metainfo/io.github.velkor.Velkor.metainfo.xml
   ./usr/share/velkor/VELKOR_DOC.RTF
 )
+for f in NOTICE LICENSE-Apache-2.0 LICENSE-materials-BSD-4-Clause core_shapes.ndjson \
+  bobbins.ndjson wires.ndjson cores_stock.ndjson ferrite_materials.csv ferrite_steinmetz.csv; do
+  expected+=("./usr/share/velkor/library/$f")
+done
 for s in "${sizes[@]}"; do
   expected+=("./usr/share/icons/hicolor/${s}x${s}/apps/velkor.png")
 done
@@ -100,12 +105,15 @@ manual() {
   local away=$scratch/elsewhere out status=0
   mkdir -p "$away"
   out=$(cd "$away" && env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen VELKOR_CHECK_MANUAL=1 \
+        VELKOR_CHECK_LIBRARY=1 \
         VELKOR_DATA_DIR="$root/usr/share/velkor" "$root/usr/bin/velkor" 2>"$scratch/stderr") ||
     status=$?
   echo "$out"
-  [[ $status -eq 0 && $out == "VELKOR_DOC.RTF: $root/usr/share/velkor/VELKOR_DOC.RTF" ]]
+  [[ $status -eq 0 && $(head -n 1 <<<"$out") == \
+    "VELKOR_DOC.RTF: $root/usr/share/velkor/VELKOR_DOC.RTF" &&
+    $(tail -n 1 <<<"$out") == "library: $root/usr/share/velkor/library ("*" shapes, "*" materials)" ]]
 }
-check "unpacked program shows the manual from the scratch root" manual
+check "unpacked program shows the manual and finds its library in the scratch root" manual
 
 echo "package: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

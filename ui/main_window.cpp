@@ -6,9 +6,13 @@
 #include "ferrite.h"
 #include "field_table.h"
 #include "flyback.h"
+#include "library_source.h"
 #include "looks.h"
 #include "mains_secondaries.h"
 #include "manual_loader.h"
+#include "name_picker.h"
+#include "part_apply.h"
+#include "part_pickers.h"
 #include "picture.h"
 #include "report_commands.h"
 #include "report_forms.h"
@@ -24,6 +28,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -117,6 +122,13 @@ constexpr Binding kChoices[] = {
     {"CBAUTOCART", velkor::CBAUTOCARTClick},
 };
 
+// Core and material name fields that pick parts from the library: one line per page, naming
+// the fields applying a part writes (part_apply.h).
+constexpr velkor::PartFields kPartPickers[] = {
+    velkor::kFerriteParts,
+    velkor::kFlybackParts,
+};
+
 const char* const kInputHeader[] = {"Vs volt", "Is amp", "Ps VA"};
 const char* const kOutputHeader[] = {"Vs (V)",  "Is (A)", "Spire",  "Ø filo",
                                      "passate", "metri",  "grammi", "ohm"};
@@ -165,7 +177,9 @@ TForm1::TForm1(QWidget* parent, Start start)
 
     BuildFrame();
     BuildBottomBar();
+    library_ = std::make_unique<velkor::ui::LibrarySource>();
     page_ = std::make_unique<velkor::ui::WidgetPage>(this);
+    page_->SetLibrarySource([source = library_.get()] { return source->Get(); });
 
     // The stored layout: the ferrite page and the closed-core sub-page active, the second
     // picture of each bobbin pair hidden. FormCreate then sets the start-up state. The pages
@@ -215,6 +229,10 @@ bool TForm1::event(QEvent* event) {
 
 velkor::Page& TForm1::Fields() {
     return *page_;
+}
+
+bool TForm1::LibraryRead() const {
+    return library_ && library_->Read();
 }
 
 QString TForm1::secondaryText(int column, int row) const {
@@ -344,6 +362,26 @@ void TForm1::BindHandlers(QWidget* scope) {
                     [this, command] { Run([this, command](velkor::Page&) { command(this); }); });
     if (QAbstractButton* control = button("SBEXIT"))
         connect(control, &QAbstractButton::clicked, this, &TForm1::SBEXITClick);
+    AttachPickers(scope);
+}
+
+void TForm1::AttachPickers(QWidget* scope) {
+    const velkor::ui::PickerHost host{
+        [this] { return page_ ? page_->Library() : nullptr; },
+        [this](const std::function<void(velkor::Page&)>& handler) { Run(handler); }};
+    const auto edit = [scope](std::string_view name) {
+        return scope->findChild<QLineEdit*>(QLatin1String(name.data(), name.size()));
+    };
+    for (const velkor::PartFields& fields : kPartPickers) {
+        QLineEdit* core = edit(fields.core);
+        QLineEdit* material = edit(fields.material);
+        // Each field gets one picker, in the scope that built it.
+        if (velkor::ui::NamePicker::Of(core))
+            core = nullptr;
+        if (velkor::ui::NamePicker::Of(material))
+            material = nullptr;
+        velkor::ui::AttachPartPickers(core, material, fields, host);
+    }
 }
 
 void TForm1::FormCreate() {

@@ -15,8 +15,9 @@ class QCheckBox;
 class QTabWidget;
 
 namespace velkor::ui {
+class LibrarySource;
 class WidgetPage;
-}
+} // namespace velkor::ui
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -40,6 +41,10 @@ public:
     // 1 the current; rows 0 (the header row, always empty) to 6. Empty outside that range.
     Q_INVOKABLE QString secondaryText(int column, int row) const;
 
+    // Whether the parts library has been read: on the first keystroke in a part picker, or
+    // when a calculation first asks for it; never while the window starts.
+    bool LibraryRead() const;
+
     // Runs a handler on the fields; an arithmetic fault or an unreadable spin value shows the
     // general error box and leaves the window usable.
     void Run(const std::function<void(velkor::Page&)>& handler);
@@ -59,6 +64,10 @@ private:
     void PreparePages(QWidget* scope);
     void ShowGeneralError(const QString& text);
 
+    void AttachPickers(QWidget* scope);
+
+    // The parts library, read on first need; the calculations see it through page_.
+    std::unique_ptr<velkor::ui::LibrarySource> library_;
     std::unique_ptr<velkor::ui::WidgetPage> page_;
     velkor::SecondaryTable secondaries_;
     QTabWidget* pageControl1_ = nullptr;

@@ -99,6 +99,10 @@ void WidgetPage::SetText(std::string_view name, std::string_view text) {
     }
 }
 
+const library::PartsLibrary* WidgetPage::Library() const {
+    return library_ ? library_() : nullptr;
+}
+
 int WidgetPage::ItemIndex(std::string_view name) const {
     auto* list = qobject_cast<QComboBox*>(Find(name));
     if (!list)

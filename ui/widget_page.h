@@ -8,6 +8,7 @@
 #include "page.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QTableWidget;
@@ -37,6 +38,12 @@ public:
     std::string Cell(std::string_view grid, int column, int row) const override;
     void SetCell(std::string_view grid, int column, int row, std::string_view text) override;
     void ShowErrorBox(std::string_view title, std::string_view text) override;
+    const library::PartsLibrary* Library() const override;
+
+    // Where Library() comes from: the window's library, read on first need.
+    void SetLibrarySource(std::function<const library::PartsLibrary*()> source) {
+        library_ = std::move(source);
+    }
 
     // Between these two, grid cells are written once, at the end (or before an error box):
     // a cell a handler clears and then writes again changes, and repaints, once.
@@ -62,6 +69,7 @@ private:
     NumberLocale locale_;
     bool batching_ = false;
     std::vector<PendingCell> pending_; // in the order written; a few dozen at most
+    std::function<const library::PartsLibrary*()> library_;
 };
 
 } // namespace velkor::ui

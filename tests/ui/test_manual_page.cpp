@@ -1,5 +1,7 @@
 // The manual page at start-up: the shipped manual when it is found, the fallback line when not;
-// and the program's installation check that reports which of the two the page shows.
+// and the program's installation checks that report which of the two the page shows, and where
+// the parts library was found and what it held.
+#include "library_source.h"
 #include "main_window.h"
 #include "manual_check.h"
 #include "manual_loader.h"
@@ -63,6 +65,10 @@ private slots:
     void CheckAsked();
     void CheckReportsSource_data();
     void CheckReportsSource();
+    void LibraryFoundLikeManual_data();
+    void LibraryFoundLikeManual();
+    void LibraryCheckReportsFolder_data();
+    void LibraryCheckReportsFolder();
 
 private:
     QString start_dir_;
@@ -164,6 +170,92 @@ void TestManualPage::CheckReportsSource() {
     QCOMPARE(velkor::CheckManual(out), status);
     const QString expected = from == "c" ? in_current : from == "d" ? in_data : kFallback;
     QCOMPARE(line, "VELKOR_DOC.RTF: " + expected + "\n");
+}
+
+void TestManualPage::LibraryFoundLikeManual_data() {
+    // Where a "library" folder holding a library file is (c: the current folder, d: the
+    // VELKOR_DATA_DIR folder; e: there, but empty of library files), and which is found.
+    QTest::addColumn<QString>("places");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("data folder") << "d"
+                                 << "d";
+    QTest::newRow("current folder first") << "cd"
+                                          << "c";
+    QTest::newRow("a folder without library files is passed over") << "ed"
+                                                                   << "d";
+}
+
+void TestManualPage::LibraryFoundLikeManual() {
+    QFETCH(QString, places);
+    QFETCH(QString, found);
+    const QTemporaryDir data;
+    QVERIFY(data.isValid());
+    const QString in_current = QDir(current_->path()).filePath("library");
+    const QString in_data = QDir(data.path()).filePath("library");
+    QVERIFY(QDir().mkpath(in_current));
+    QVERIFY(QDir().mkpath(in_data));
+    const auto put = [](const QString& folder, const char* file) {
+        QFile out(QDir(folder).filePath(file));
+        return out.open(QIODevice::WriteOnly);
+    };
+    if (places.contains('c'))
+        QVERIFY(put(in_current, "ferrite_materials.csv"));
+    if (places.contains('e'))
+        QVERIFY(put(in_current, "readme.txt"));
+    if (places.contains('d'))
+        QVERIFY(put(in_data, "core_shapes.ndjson"));
+    QCOMPARE(velkor::ui::FindLibraryFolder({data.path()}), found == "c" ? in_current : in_data);
+}
+
+void TestManualPage::LibraryCheckReportsFolder_data() {
+    // What the VELKOR_DATA_DIR folder holds (shipped: the shipped library in its "library"
+    // folder; empty: a "library" folder whose files are empty; none: no library), the
+    // status and the counts its line gives (empty: "-", no folder).
+    QTest::addColumn<QString>("holds");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("counts");
+    QTest::newRow("shipped") << "shipped" << 0 << "";
+    QTest::newRow("empty files") << "empty" << 1 << " (0 shapes, 0 materials)";
+    QTest::newRow("none") << "none" << 1 << "-";
+}
+
+void TestManualPage::LibraryCheckReportsFolder() {
+    QFETCH(QString, holds);
+    QFETCH(int, status);
+    QFETCH(QString, counts);
+    const ScopedEnv asked(velkor::kCheckLibraryVariable, "1");
+    QVERIFY(velkor::LibraryCheckAsked());
+    const QTemporaryDir data;
+    QVERIFY(data.isValid());
+    const QString folder = QDir(data.path()).filePath("library");
+    if (holds != "none") {
+        QVERIFY(QDir().mkpath(folder));
+        const QDir shipped(VELKOR_SOURCE_DIR "/resources/library");
+        for (const QString& file : shipped.entryList(QDir::Files)) {
+            const QString copy = QDir(folder).filePath(file);
+            if (holds == "shipped") {
+                QVERIFY(QFile::copy(shipped.filePath(file), copy));
+            } else {
+                QFile empty(copy);
+                QVERIFY(empty.open(QIODevice::WriteOnly));
+            }
+        }
+    }
+    const ScopedEnv data_dir(velkor::kDataDirVariable, data.path().toUtf8());
+    if (holds == "none" && !velkor::ui::FindLibraryFolder(velkor::DataDirs()).isEmpty())
+        QSKIP("a library is installed where the program looks");
+
+    QString line;
+    QTextStream out(&line);
+    QCOMPARE(velkor::CheckLibrary(out), status);
+    if (counts == "-")
+        QCOMPARE(line, QStringLiteral("library: -\n"));
+    else if (counts.isEmpty())
+        QVERIFY2(line.startsWith("library: " + folder + " (") && line.endsWith(" materials)\n") &&
+                     !line.contains(" (0 shapes") && !line.contains(" 0 materials"),
+                 qPrintable(line));
+    else
+        QCOMPARE(line, "library: " + folder + counts + "\n");
 }
 
 QTEST_MAIN(TestManualPage)
