@@ -7,6 +7,7 @@
 // palette.
 #include "looks.h"
 #include "main_window.h"
+#include "manual_loader.h"
 #include "support_window.h"
 
 #include <QAbstractButton>
@@ -288,6 +289,8 @@ private:
 
 // The window opened with the manual in place, as a user starts the program.
 std::unique_ptr<Window> OpenWindow() {
+    // The parts library, read when the flyback page first calculates, from the shipped data.
+    qputenv(velkor::kDataDirVariable, VELKOR_SOURCE_DIR "/resources");
     const QString previous = QDir::currentPath();
     QDir::setCurrent(VELKOR_SOURCE_DIR "/resources");
     auto window = std::make_unique<Window>();

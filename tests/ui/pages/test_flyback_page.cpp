@@ -2,6 +2,7 @@
 // worked cases typed with real key events and "Calcola", an alarm look, a refusal box and the
 // report of page 4.
 #include "main_window.h"
+#include "manual_loader.h"
 #include "report_commands.h"
 #include "support_window.h"
 
@@ -10,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -40,14 +42,21 @@ void Calculate(QWidget* root, const Texts& inputs) {
 class TestFlybackPage : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void pageIndexContract();
     void fieldsAndDefaults();
     void workedCases_data();
     void workedCases();
     void dutyAlarmOnAndOff();
     void vinMaxBelowVinMinIsRefused();
+    void pickersApplyTheNameAlone();
     void reportOfPageFour();
 };
+
+void TestFlybackPage::initTestCase() {
+    // The window finds the shipped parts library as an installation's data folder.
+    qputenv(velkor::kDataDirVariable, VELKOR_SOURCE_DIR "/resources");
+}
 
 void TestFlybackPage::pageIndexContract() {
     Window window;
@@ -154,6 +163,22 @@ void TestFlybackPage::vinMaxBelowVinMinIsRefused() {
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes[0].text, QString("Campo errato o nullo : VIN max"));
     QCOMPARE(Text(window.get(), "LPFB"), lp);
+}
+
+void TestFlybackPage::pickersApplyTheNameAlone() {
+    Window window;
+    QWidget* root = window.get();
+    for (const auto& [field, typed, applied] :
+         {std::tuple{"COREFB", "efd25/13/9", "EFD 25/13/9"}, {"MATFB", "n97", "N97"}}) {
+        TypeInto(root, field, typed);
+        QTest::keyClick(FindControl(root, field), Qt::Key_Return);
+        QCOMPARE(Text(root, field), QString(applied));
+    }
+    // Nothing else is written: the inputs keep their texts, the results stay empty.
+    QCOMPARE(Text(root, "BMFB"), QString("300"));
+    QCOMPARE(Text(root, "VINMINFB"), QString("100"));
+    for (const char* field : kResults)
+        QVERIFY2(Text(root, field).isEmpty(), field);
 }
 
 void TestFlybackPage::reportOfPageFour() {
