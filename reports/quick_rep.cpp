@@ -1,6 +1,7 @@
 #include "quick_rep.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
@@ -9,6 +10,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
 
 namespace velkor::reports {
@@ -225,6 +227,11 @@ void TQuickRep::PrinterSetup(QWidget* parent) {
     } else {
         dialog.setMinMax(0, 9999);
     }
+    // The dialog keeps the choices and prints nothing: its confirming button says "OK", not
+    // "Stampa".
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
+            confirm->setText(QStringLiteral("OK"));
     if (dialog.exec() == QDialog::Accepted)
         ApplySetup(chosen);
 }

@@ -67,7 +67,8 @@ public:
     int Print(QWidget* parent);
     // The modal print preview.
     void Preview(QWidget* parent);
-    // The print dialog; OK keeps its choices, Cancel changes nothing.
+    // The print dialog, its confirming button captioned "OK": OK keeps its choices, Cancel
+    // changes nothing.
     void PrinterSetup(QWidget* parent);
 
     // Renders the page to a PDF file without any dialog. False when the file cannot be written.

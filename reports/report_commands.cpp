@@ -1,16 +1,25 @@
 #include "report_commands.h"
 
 #include "fill_support.h"
+#include "pdf_export.h"
 #include "report_fields.h"
 #include "report_fills.h"
 
+#include <QMessageBox>
+#include <QPrinterInfo>
 #include <QWidget>
 
 namespace velkor::reports {
 
 namespace {
 
-// The report of the visible page of PageControl1; none on the manual page.
+// No printer on the system, and no file chosen in the set-up to print into instead.
+bool NoPrinterInstalled(const QPrinter& printer) {
+    return !PrinterUsable(printer) && QPrinterInfo::availablePrinters().isEmpty();
+}
+
+} // namespace
+
 TQuickRep* ActiveReport(QWidget* main) {
     switch (ActivePage(main, "PageControl1")) {
     case 0:
@@ -25,8 +34,6 @@ TQuickRep* ActiveReport(QWidget* main) {
         return nullptr;
     }
 }
-
-} // namespace
 
 void FillActiveReport(QWidget* main) {
     switch (ActivePage(main, "PageControl1")) {
@@ -49,8 +56,18 @@ void FillActiveReport(QWidget* main) {
 
 void SBPRINTClick(QWidget* main) {
     FillActiveReport(main);
-    if (TQuickRep* report = ActiveReport(main))
-        report->Print(main);
+    TQuickRep* report = ActiveReport(main);
+    if (!report)
+        return;
+    if (NoPrinterInstalled(report->Printer())) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Velkor"),
+                        QStringLiteral("Nessuna stampante disponibile: usa PDF per salvare il "
+                                       "rapporto."),
+                        QMessageBox::Ok, main);
+        box.exec();
+        return;
+    }
+    report->Print(main);
 }
 
 void SBPREVIEWClick(QWidget* main) {
@@ -64,6 +81,10 @@ void SBPRINTSETUPClick(QWidget* main) {
     FillActiveReport(main);
     if (TQuickRep* report = ActiveReport(main))
         report->PrinterSetup(main);
+}
+
+void SBPDFClick(QWidget* main) {
+    ExportActiveReport(main);
 }
 
 } // namespace velkor::reports

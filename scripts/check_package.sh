@@ -55,11 +55,12 @@ field() { dpkg-deb --field "$deb" "$1"; }
 depends() {
   local d
   d=$(field Depends)
-  # dpkg-shlibdeps' libraries, and the fonts and window system plugins named by hand
+  # dpkg-shlibdeps' libraries, and the fonts, window system plugins and Qt's Italian texts
+  # named by hand
   [[ $d == *libqt6widgets6* && $d == *libqt6svg6* && $d == *libc6* &&
-     $d == *fonts-liberation2* && $d == *qt6-qpa-plugins* ]]
+     $d == *fonts-liberation2* && $d == *qt6-qpa-plugins* && $d == *qt6-translations-l10n* ]]
 }
-check "Depends from dpkg-shlibdeps plus fonts and plugins" depends
+check "Depends from dpkg-shlibdeps plus fonts, plugins and Qt's translations" depends
 control() {
   [[ $(field Package) == velkor && $(field Section) == electronics &&
      $(field Priority) == optional && -n $(field Maintainer) &&

@@ -6,6 +6,7 @@
 #include "ferrite.h"
 #include "field_table.h"
 #include "flyback.h"
+#include "indicators.h"
 #include "library_source.h"
 #include "looks.h"
 #include "mains_secondaries.h"
@@ -32,6 +33,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -46,6 +48,7 @@ constexpr int kClientWidth = 692;  // px
 constexpr int kClientHeight = 526; // px
 constexpr velkor::Colour kNavy = velkor::Colour::Rgb(0, 0, 128);
 constexpr const char* kPrintHint = "Stampa un report relativo alla pagina visualizzata.";
+constexpr const char* kPdfHint = "Salva il rapporto della pagina in un file PDF";
 
 struct PageSpec {
     const char* name;
@@ -67,15 +70,35 @@ struct BottomButton {
     const char* caption;
     int x; // px
     const char* icon;
+    const char* hint;
+    const char* keys;    // the shortcut that clicks it (QKeySequence text), "" for none
+    const char* keyName; // the shortcut as its hint names it
 };
 
 constexpr BottomButton kBottomButtons[] = {
-    {"SBPRINT", "Stampa", 15, "btn_print.svg"},
-    {"SBPREVIEW", "Preview", 125, "btn_preview.svg"},
-    {"SBPRINTSETUP", "Setup", 235, "btn_setup.svg"},
-    {"SBEXIT", "USCITA", 575, "btn_exit.svg"},
+    {"SBPRINT", "Stampa", 15, "btn_print.svg", kPrintHint, "Ctrl+P", "Ctrl+P"},
+    {"SBPREVIEW", "Preview", 125, "btn_preview.svg", kPrintHint, "Ctrl+Shift+P", "Ctrl+Maiusc+P"},
+    {"SBPRINTSETUP", "Setup", 235, "btn_setup.svg", kPrintHint, "", ""},
+    {"SBPDF", "PDF", 345, "btn_pdf.svg", kPdfHint, "Ctrl+E", "Ctrl+E"},
+    {"SBEXIT", "USCITA", 575, "btn_exit.svg", kPrintHint, "", ""},
 };
 constexpr int kBottomRow = 495; // px from the top of the client area
+constexpr int kHintsX = 457;    // px, the hints switch between "PDF" and "USCITA"
+
+// The "Calcola" button of each page: F9 and Ctrl+Return click the one of the page shown.
+// `page` is PageControl1's index, `subPage` PageControl2's (on the inductor page), -1 for any.
+struct PageCalculation {
+    int page;
+    int subPage;
+    const char* button;
+};
+constexpr PageCalculation kPageCalculations[] = {
+    {1, -1, "SBCALC"},
+    {2, -1, "SBTACALC"},
+    {4, -1, "SBCALCFB"},
+};
+constexpr const char* kCalculationKeys[] = {"F9", "Ctrl+Return", "Ctrl+Enter"};
+constexpr const char* kCalculationKeyNames = "F9 o Ctrl+Invio";
 
 struct Binding {
     const char* control;
@@ -166,17 +189,16 @@ TForm1::TForm1(QWidget* parent, Start start)
                          ? QStringList{windows, QStringLiteral("Liberation Sans")}
                          : QStringList{QStringLiteral("Liberation Sans")});
     font.setPointSize(8);
-    // Latin text needs no OpenType shaping: a written field is laid out from the font's glyph
-    // map alone, about twice as quick. The price: pairs the font kerns ("Vo", "AW") stand up
-    // to a pixel further apart. Set on the fields alone, it would cost more than it saves
-    // (each field would hold a font of its own).
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    // Shaped as Qt shapes it: kerned pairs ("Vo", "AW", the tab captions) sit as the font
+    // draws them.
     setFont(font);
     velkor::ui::SetForeground(this, QPalette::WindowText, kNavy);
     velkor::ui::SetForeground(this, QPalette::ButtonText, kNavy);
+    velkor::ui::SetReadableSelection(this);
 
     BuildFrame();
     BuildBottomBar();
+    BindShortcuts();
     library_ = std::make_unique<velkor::ui::LibrarySource>();
     page_ = std::make_unique<velkor::ui::WidgetPage>(this);
     page_->SetLibrarySource([source = library_.get()] { return source->Get(); });
@@ -190,6 +212,7 @@ TForm1::TForm1(QWidget* parent, Start start)
 
     FormCreate();
     BindHandlers(this);
+    NameCalculationKeys(this);
     connect(hints_, &QCheckBox::toggled, this, &TForm1::CBHINTSClick);
     // A page chosen before it is built is built on the spot.
     connect(pageControl1_, &QTabWidget::currentChanged, this, &TForm1::CompleteBuild);
@@ -279,6 +302,7 @@ void TForm1::BuildPages() {
         HideSecondPictures(part);
         PreparePages(part);
         BindHandlers(part);
+        NameCalculationKeys(part);
         page_->AddControls(part);
         if (shown)
             part->show();
@@ -308,18 +332,69 @@ void TForm1::BuildBottomBar() {
         auto* button = new QToolButton(this);
         button->setObjectName(entry.name);
         button->setText(entry.caption);
-        button->setIcon(velkor::ui::DrawnIcon(QString::fromLatin1(entry.icon), {16}));
+        button->setIcon(velkor::ui::DrawnIcon(QString::fromLatin1(entry.icon), {16},
+                                              velkor::ui::IconBacking::CardOnDarkButtons));
         button->setIconSize(QSize(16, 16));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setFocusPolicy(Qt::NoFocus);
         button->setFont(bold);
-        button->setToolTip(kPrintHint);
+        button->setToolTip(*entry.keyName == '\0'
+                               ? QString::fromUtf8(entry.hint)
+                               : QStringLiteral("%1 (%2)").arg(QString::fromUtf8(entry.hint),
+                                                               QString::fromUtf8(entry.keyName)));
         button->setGeometry(entry.x, kBottomRow, 96, 26);
     }
-    hints_ = new QCheckBox("Hints ON OFF", this);
+    hints_ = new velkor::ui::CheckBox("Hints ON OFF", this);
     hints_->setObjectName("CBHINTS");
     hints_->setChecked(true);
-    hints_->setGeometry(370, kBottomRow + 4, 130, 18);
+    hints_->setGeometry(kHintsX, kBottomRow + 4, 112, 18);
+}
+
+void TForm1::BindShortcuts() {
+    // Window shortcuts: they act while this window is the active one, not under its boxes and
+    // dialogs. A button is clicked as the mouse would, so that a key does what its button does.
+    for (const BottomButton& entry : kBottomButtons) {
+        if (*entry.keys == '\0')
+            continue;
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(entry.keys)), this);
+        connect(shortcut, &QShortcut::activated, this, [this, name = entry.name] {
+            if (auto* button = findChild<QAbstractButton*>(QLatin1String(name)))
+                button->click();
+        });
+    }
+    for (const char* keys : kCalculationKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
+        connect(shortcut, &QShortcut::activated, this, &TForm1::CalculateVisiblePage);
+    }
+}
+
+void TForm1::CalculateVisiblePage() {
+    const int page = pageControl1_->currentIndex();
+    const int subPage = pageControl2_ ? pageControl2_->currentIndex() : -1;
+    for (const PageCalculation& entry : kPageCalculations) {
+        if (entry.page != page || (entry.subPage >= 0 && entry.subPage != subPage))
+            continue;
+        auto* button = pageControl1_->findChild<QAbstractButton*>(QLatin1String(entry.button));
+        if (button && button->isVisible() && button->isEnabled())
+            button->click();
+        return;
+    }
+}
+
+void TForm1::NameCalculationKeys(QWidget* scope) {
+    // Each page's "Calcola" names its keys in its hint, switched with the other hints.
+    for (const PageCalculation& entry : kPageCalculations) {
+        auto* button = scope->findChild<QAbstractButton*>(QLatin1String(entry.button));
+        if (!button)
+            continue;
+        const QString keys = QStringLiteral(" (%1)").arg(QString::fromUtf8(kCalculationKeyNames));
+        const QString own = button->property("velkorHint").toString();
+        if (own.endsWith(keys))
+            continue; // named already
+        const QString hint = (own.isEmpty() ? button->text() : own) + keys;
+        button->setProperty("velkorHint", hint);
+        button->setToolTip(hints_->isChecked() ? hint : QString());
+    }
 }
 
 void TForm1::BindHandlers(QWidget* scope) {
@@ -355,6 +430,7 @@ void TForm1::BindHandlers(QWidget* scope) {
         {"SBPRINT", velkor::reports::SBPRINTClick},
         {"SBPREVIEW", velkor::reports::SBPREVIEWClick},
         {"SBPRINTSETUP", velkor::reports::SBPRINTSETUPClick},
+        {"SBPDF", velkor::reports::SBPDFClick},
     };
     for (const auto& [name, command] : commands)
         if (QAbstractButton* control = button(name))
@@ -447,11 +523,11 @@ void TForm1::CBHINTSClick() {
 }
 
 void TForm1::SBEXITClick() {
-    QMessageBox box(QMessageBox::Question, "Confirm", "Esco ?", QMessageBox::NoButton, this);
-    QPushButton* yes = box.addButton("&Yes", QMessageBox::YesRole);
-    box.addButton("&No", QMessageBox::NoRole);
+    // The standard buttons: "&Yes" and "&No", "&Sì" and "&No" under Qt's Italian texts.
+    QMessageBox box(QMessageBox::Question, "Confirm", "Esco ?", QMessageBox::Yes | QMessageBox::No,
+                    this);
     box.exec();
-    if (box.clickedButton() == yes)
+    if (box.clickedButton() == box.button(QMessageBox::Yes))
         close();
 }
 

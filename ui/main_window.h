@@ -1,6 +1,6 @@
 // TForm1: the main window of Velkor. Four pages of fields (inductors, ferrite transformer,
-// mains transformer, manual) and a bottom bar with the print commands, the hints switch and
-// the exit button. All of the program's state lives in the window's controls and in
+// mains transformer, manual) and a bottom bar with the print and PDF commands, the hints
+// switch and the exit button. All of the program's state lives in the window's controls and in
 // `secondaries_`.
 #pragma once
 
@@ -60,6 +60,11 @@ private:
     void BuildFrame();
     void BuildPages();
     void BuildBottomBar();
+    // The keys: F9 and Ctrl+Return calculate the page shown, Ctrl+P prints, Ctrl+Shift+P
+    // previews, Ctrl+E exports the PDF.
+    void BindShortcuts();
+    void CalculateVisiblePage();
+    void NameCalculationKeys(QWidget* scope);
     void BindHandlers(QWidget* scope);
     void PreparePages(QWidget* scope);
     void ShowGeneralError(const QString& text);

@@ -7,6 +7,7 @@
 #include "support_report_access.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -331,11 +332,17 @@ void ReportOutput::noUsablePrinterPrintsNothing() {
     FakeMainWindow main;
     FillWorkedExamples(main);
     main.SetPage(1);
-    bool modalSeen = false;
-    OnNextModal([&](QWidget* modal) { modalSeen = modal != nullptr; });
+    // "Stampa" says why nothing prints, and where to go instead.
+    QString text;
+    OnNextModal([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            text = box->text();
+            box->accept();
+        }
+    });
     SBPRINTClick(&main);
     QCoreApplication::processEvents();
-    QVERIFY(!modalSeen);
+    QCOMPARE(text, QString("Nessuna stampante disponibile: usa PDF per salvare il rapporto."));
     QCOMPARE(ReportOn(&main, "Form3")->Print(&main), 0);
     for (QWidget* widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible(), widget->metaObject()->className());

@@ -46,7 +46,7 @@ const char* const kButtons[] = {
     "SBCCXC",   "SBCIXL",     "SBPASSAIR",    "SBCN",    "SBDC",       "SBDF",      "SBCISS",
     "SBCMESS",  "SBCDSS",     "SBCLSS",       "SBCNSSS", "SBPASSAISS", "SBCINUC",   "SBCALNUC",
     "SBCNSNUC", "SBALTRONUC", "SBPASSAINUC",  "SBCALC",  "SBTACALC",   "SBTACPTOT", "SBCLEARCART",
-    "SBPRINT",  "SBPREVIEW",  "SBPRINTSETUP", "SBEXIT",
+    "SBPRINT",  "SBPREVIEW",  "SBPRINTSETUP", "SBPDF",   "SBEXIT",     "SBCALCFB",
 };
 
 // Results: read-only, in their page's tint (or their own colour).
@@ -150,27 +150,38 @@ void TestMainWindow::windowFrame() {
     QCOMPARE(subPages->tabText(0), QString("   Singolo Strato in aria o su nucleo aperto "));
     QCOMPARE(subPages->tabText(1), QString(" Multistrato su nucleo chiuso "));
 
-    // The bottom bar: places, captions, no focus, the print hint on all four.
-    const std::tuple<const char*, const char*, int> bottom[] = {
-        {"SBPRINT", "Stampa", 15},
-        {"SBPREVIEW", "Preview", 125},
-        {"SBPRINTSETUP", "Setup", 235},
-        {"SBEXIT", "USCITA", 575},
+    // The bottom bar: places, captions, no focus, pictures of one size, hints naming the keys.
+    const QString print("Stampa un report relativo alla pagina visualizzata.");
+    const std::tuple<const char*, const char*, int, QString> bottom[] = {
+        {"SBPRINT", "Stampa", 15, print + " (Ctrl+P)"},
+        {"SBPREVIEW", "Preview", 125, print + " (Ctrl+Maiusc+P)"},
+        {"SBPRINTSETUP", "Setup", 235, print},
+        {"SBPDF", "PDF", 345, "Salva il rapporto della pagina in un file PDF (Ctrl+E)"},
+        {"SBEXIT", "USCITA", 575, print},
     };
-    for (const auto& [name, caption, x] : bottom) {
+    QList<QRect> taken;
+    for (const auto& [name, caption, x, hint] : bottom) {
         auto* button = Control<QToolButton>(window.get(), name);
         QVERIFY2(button, name);
         QCOMPARE(button->geometry(), QRect(x, 495, 96, 26));
         QCOMPARE(button->text(), QString(caption));
         QCOMPARE(button->focusPolicy(), Qt::NoFocus);
         QVERIFY(button->font().bold());
-        QCOMPARE(button->toolTip(), QString("Stampa un report relativo alla pagina visualizzata."));
+        QCOMPARE(button->toolTip(), hint);
+        QVERIFY2(!button->icon().isNull(), name);
+        QCOMPARE(button->iconSize(), QSize(16, 16));
+        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+        taken << button->geometry();
     }
     auto* hints = Control<QCheckBox>(window.get(), "CBHINTS");
     QVERIFY(hints);
-    QCOMPARE(hints->x(), 370);
     QCOMPARE(hints->text(), QString("Hints ON OFF"));
     QVERIFY(hints->isChecked());
+    // The hints switch sits between "PDF" and "USCITA", its caption whole, overlapping none.
+    QVERIFY(hints->sizeHint().width() <= hints->width());
+    for (const QRect& button : taken)
+        QVERIFY2(!button.intersects(hints->geometry()), qPrintable(hints->objectName()));
+    QVERIFY(hints->geometry().right() < 575);
 
     // The report forms: hidden windows owned by the main window.
     const std::pair<const char*, const char*> forms[] = {
@@ -360,7 +371,8 @@ void TestMainWindow::hintsSwitch() {
         silenced += widget->property("velkorHint").isValid() ? 1 : 0;
     }
     QVERIFY(silenced > 60);
-    for (const char* name : {"SBPRINT", "SBPREVIEW", "SBPRINTSETUP", "SBEXIT"})
+    QCOMPARE(FindControl(window.get(), "SBPRINT")->toolTip(), printHint + " (Ctrl+P)");
+    for (const char* name : {"SBPRINTSETUP", "SBEXIT"})
         QCOMPARE(FindControl(window.get(), name)->toolTip(), printHint);
 
     Click(window.get(), "CBHINTS");
@@ -368,7 +380,8 @@ void TestMainWindow::hintsSwitch() {
              QString("Tensione continua Minima di alimentazione primario"));
     QCOMPARE(Control<QWidget>(window.get(), "SBCFR")->toolTip(),
              QString("Calcola Frequenza dati Capacità ed Induttanza"));
-    for (const char* name : {"SBPRINT", "SBPREVIEW", "SBPRINTSETUP", "SBEXIT"})
+    QCOMPARE(FindControl(window.get(), "SBPREVIEW")->toolTip(), printHint + " (Ctrl+Maiusc+P)");
+    for (const char* name : {"SBPRINTSETUP", "SBEXIT"})
         QCOMPARE(FindControl(window.get(), name)->toolTip(), printHint);
 }
 

@@ -192,7 +192,8 @@ void TestStagedStart::reachingSoonerBuildsOnTheSpot() {
         QTRY_VERIFY(window->Complete());
         QCOMPARE(window->findChild<QWidget*>("VPMIN")->toolTip(), QString());
         QCOMPARE(window->findChild<QWidget*>("SBPRINT")->toolTip(),
-                 QString("Stampa un report relativo alla pagina visualizzata."));
+                 QString("Stampa un report relativo alla pagina visualizzata. (Ctrl+P)"));
+        QCOMPARE(window->findChild<QWidget*>("SBCALC")->toolTip(), QString());
     } else if (how == "command") {
         // Print commands run as every command does; theirs finds its report form.
         bool formFound = false;

@@ -1,6 +1,7 @@
 #include "field_table.h"
 
 #include "group_box.h"
+#include "indicators.h"
 #include "keypad_decimal.h"
 #include "looks.h"
 #include "panel_memo.h"
@@ -76,7 +77,8 @@ public:
     const QIcon& Get(const char* file) {
         auto found = icons_.find(file);
         if (found == icons_.end())
-            found = icons_.insert(file, DrawnIcon(Utf8(file), {16}));
+            found =
+                icons_.insert(file, DrawnIcon(Utf8(file), {16}, IconBacking::CardOnDarkButtons));
         return found.value();
     }
 
@@ -175,12 +177,12 @@ QWidget* MakeItem(QWidget* parent, const Item& item, Icons& icons) {
         return button;
     }
     case Kind::Radio: {
-        auto* radio = new QRadioButton(Utf8(item.text), parent);
+        auto* radio = new RadioButton(Utf8(item.text), parent);
         radio->setChecked(item.index == 1);
         return radio;
     }
     case Kind::Check: {
-        auto* check = new QCheckBox(Utf8(item.text), parent);
+        auto* check = new CheckBox(Utf8(item.text), parent);
         check->setChecked(item.index == 1);
         return check;
     }

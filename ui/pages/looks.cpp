@@ -22,6 +22,9 @@ constexpr QColor kPaperWhite(255, 255, 255);
 
 constexpr double kReadable = 4.5; // contrast a text needs (WCAG AA, normal text)
 constexpr double kComfort = 6.0;  // contrast a derived colour aims at, room for antialiasing
+// A caption lightened on a dark palette aims higher: buttons draw their face a shade lighter
+// than the palette's button colour, and small text's antialiasing takes the rest.
+constexpr double kLightCaption = 8.0;
 
 // The logical looks, kept as dynamic properties of the control.
 constexpr const char* kBackgroundKey = "velkorBackground";
@@ -31,6 +34,7 @@ constexpr const char* kButtonTextKey = "velkorButtonText";
 constexpr const char* kCaptionKey = "velkorCaption";
 constexpr const char* kPaperKey = "velkorPaper";
 constexpr const char* kHeaderRowKey = "velkorHeaderRow";
+constexpr const char* kSelectionKey = "velkorSelection";
 constexpr const char* kTipFixKey = "velkorTipPalette"; // on the application
 
 QVariant Pack(Colour colour) {
@@ -83,12 +87,19 @@ void ApplyField(QWidget* field, const QPalette& palette) {
         spin->SetColor(colours.background);
 }
 
+QColor ReadableHighlight(const QPalette& palette, QPalette::ColorGroup group);
+
 void ApplyForeground(QWidget* widget, const QPalette& palette) {
     const QVariant windowText = widget->property(kWindowTextKey);
     const QVariant buttonText = widget->property(kButtonTextKey);
-    if (!windowText.isValid() && !buttonText.isValid())
+    const bool selection = widget->property(kSelectionKey).toBool();
+    if (!windowText.isValid() && !buttonText.isValid() && !selection)
         return;
     QPalette own;
+    // Selected text stands out on the selection colour.
+    if (selection)
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            own.setColor(group, QPalette::Highlight, ReadableHighlight(palette, group));
     if (windowText.isValid())
         own.setColor(QPalette::WindowText,
                      ReadableCaption(NamedColour(Unpack(windowText), palette), palette));
@@ -256,7 +267,7 @@ QColor ReadableCaption(const QColor& colour, const QPalette& palette) {
     // by the least step that reads: the green captions sit at 4.47 : 1 on the light grey and
     // take one unit less of green.
     const bool lighter = IsDark(palette);
-    const double aim = lighter ? kComfort : kReadable;
+    const double aim = lighter ? kLightCaption : kReadable;
     const float step = lighter ? 0.02f : -0.002f;
     const float hue = colour.hslHueF();
     const float saturation = colour.hslSaturationF();
@@ -302,6 +313,11 @@ void SetFieldLook(QWidget* field, Colour background, Colour text) {
 void SetForeground(QWidget* widget, QPalette::ColorRole role, Colour colour) {
     widget->setProperty(role == QPalette::ButtonText ? kButtonTextKey : kWindowTextKey,
                         Pack(colour));
+    ApplyForeground(widget, QApplication::palette());
+}
+
+void SetReadableSelection(QWidget* widget) {
+    widget->setProperty(kSelectionKey, true);
     ApplyForeground(widget, QApplication::palette());
 }
 

@@ -44,6 +44,9 @@ void SetFieldText(QWidget* field, Colour colour);
 void SetFieldLook(QWidget* field, Colour background, Colour text);
 // A container's window-text or button-text colour, inherited by the controls inside.
 void SetForeground(QWidget* widget, QPalette::ColorRole role, Colour colour);
+// The selection colour of the controls inside `widget`: the palette's own when its selected
+// text reads on it, else a shade of its hue that reads.
+void SetReadableSelection(QWidget* widget);
 // The caption colour of a GroupBox (bold caption).
 void SetCaptionColour(QWidget* group, Colour colour);
 // Black on white paper whatever the palette: a view of a document carrying its own colours.

@@ -17,14 +17,21 @@ namespace velkor::ui {
 
 namespace {
 
+// Whether the application's buttons are dark: their pictures, drawn for light faces (navy
+// outlines), then stand on a card.
+bool DarkButtons() {
+    return QGuiApplication::palette().color(QPalette::Button).lightness() < 128;
+}
+
 // An icon drawn from its SVG at the size asked, when it is first asked: a window with many
 // buttons draws only the pictures it shows, each once per size and look.
 class DrawnIconEngine : public QIconEngine {
 public:
-    DrawnIconEngine(QString path, QList<QSize> sizes)
-        : path_(std::move(path)), sizes_(std::move(sizes)), exists_(QFile::exists(path_)) {}
+    DrawnIconEngine(QString path, QList<QSize> sizes, IconBacking backing)
+        : path_(std::move(path)), sizes_(std::move(sizes)), backing_(backing),
+          exists_(QFile::exists(path_)) {}
 
-    QIconEngine* clone() const override { return new DrawnIconEngine(path_, sizes_); }
+    QIconEngine* clone() const override { return new DrawnIconEngine(path_, sizes_, backing_); }
     QString key() const override { return QStringLiteral("velkorDrawn"); }
     bool isNull() override { return !exists_; }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
@@ -36,11 +43,15 @@ public:
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const bool card = backing_ == IconBacking::CardOnDarkButtons && DarkButtons();
         const quint64 key = (quint64(quint32(size.width())) << 32) |
-                            (quint64(quint16(size.height())) << 8) | quint64(mode);
+                            (quint64(quint16(size.height())) << 8) | (quint64(card) << 7) |
+                            quint64(mode);
         if (auto found = drawn_.find(key); found != drawn_.end())
             return found.value();
         QPixmap pixmap = DrawOrScale(actualSize(size, mode, state));
+        if (card && !pixmap.isNull())
+            pixmap = OnCard(pixmap);
         if (mode != QIcon::Normal && !pixmap.isNull()) {
             QStyleOption option;
             option.palette = QGuiApplication::palette();
@@ -59,6 +70,22 @@ public:
     }
 
 private:
+    // The picture on a white card with rounded corners, the card the size of the picture: its
+    // edge stands out on a dark face as the picture's navy outline does on a light one.
+    static QPixmap OnCard(const QPixmap& picture) {
+        QImage image(picture.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        const qreal radius = picture.width() / 8.0; // px
+        painter.drawRoundedRect(QRectF(image.rect()), radius, radius);
+        painter.drawPixmap(0, 0, picture);
+        painter.end();
+        return QPixmap::fromImage(image);
+    }
+
     QSvgRenderer* Renderer() {
         if (!renderer_ && exists_)
             renderer_ = std::make_unique<QSvgRenderer>(path_);
@@ -94,6 +121,7 @@ private:
 
     QString path_;                           // ":/pictures/<file>"
     QList<QSize> sizes_;                     // px, the sizes the icon offers
+    IconBacking backing_;                    // what the picture stands on
     bool exists_;                            // the file is in the resources
     std::unique_ptr<QSvgRenderer> renderer_; // read at the first drawing
     QHash<quint64, QPixmap> drawn_;          // by size and look
@@ -102,11 +130,11 @@ private:
 
 } // namespace
 
-QIcon DrawnIcon(const QString& file, std::initializer_list<int> sizes) {
+QIcon DrawnIcon(const QString& file, std::initializer_list<int> sizes, IconBacking backing) {
     QList<QSize> offered;
     for (int side : sizes)
         offered.append(QSize(side, side));
-    return QIcon(new DrawnIconEngine(QStringLiteral(":/pictures/") + file, offered));
+    return QIcon(new DrawnIconEngine(QStringLiteral(":/pictures/") + file, offered, backing));
 }
 
 Picture::Picture(const QString& file, QWidget* parent)

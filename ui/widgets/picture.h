@@ -13,11 +13,17 @@ class QSvgRenderer;
 
 namespace velkor::ui {
 
+// What an icon's picture stands on: nothing (the window's icon), or, for a button's picture, a
+// white card while the application's buttons are dark (the pictures are drawn for light
+// faces, outlined in navy), so that the picture stands out on them (at least 3 : 1).
+enum class IconBacking { None, CardOnDarkButtons };
+
 // An icon drawn from an SVG of the resources (":/pictures/<file>") offering the given sizes
 // (px, square, the drawing's proportions kept). Each size is drawn when it is first shown and
-// kept; the smaller offered sizes are scaled down from the largest. A missing file gives a null
-// icon.
-QIcon DrawnIcon(const QString& file, std::initializer_list<int> sizes);
+// kept, for each backing; the smaller offered sizes are scaled down from the largest. A
+// missing file gives a null icon.
+QIcon DrawnIcon(const QString& file, std::initializer_list<int> sizes,
+                IconBacking backing = IconBacking::None);
 
 class Picture : public QWidget {
     Q_OBJECT

@@ -194,6 +194,10 @@ void TestManual::ShippedReadsCleanly() {
           "Preview", "Setup", "Capacità", "0,8181", "157,4", "1 × 0,80 (AWG 20)",
           "37 × 0,28 (AWG 29)", "δ = √(ρ / (π · f · µ0))"})
         QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
+    // The window's keys, named as the buttons' hints name them, and the PDF button.
+    for (const char* keys : {"Tasti rapidi", "F9", "Ctrl+Invio", "Ctrl+P", "Ctrl+Maiusc+P",
+                             "Ctrl+E", "velkor-<pagina>-<data>.pdf"})
+        QVERIFY2(text.contains(QString::fromUtf8(keys)), keys);
 }
 
 void TestManual::ShippedFlybackChapter() {
