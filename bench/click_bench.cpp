@@ -63,6 +63,8 @@ const std::vector<Input> kClosed = {{"INUC", {"10", "22", "47", "33"}},
                                     {"EDDIAM", {"1"}}};
 const std::vector<Input> kFerrite = {{"VPMIN", {"10", "11", "12", "9"}},
                                      {"PSEC", {"8", "10", "12", "6"}}};
+const std::vector<Input> kGapped = {{"LGAP", {"100", "220", "470", "47"}},
+                                    {"IPKGAP", {"5", "3", "2", "4"}}};
 // The flyback design on the page's core and material, with the thermal loop.
 const std::vector<Input> kFlyback = {{"VINMINFB", {"100", "90", "110", "120"}},
                                      {"IOUTFB", {"2", "3", "1", "2"}}};
@@ -80,6 +82,7 @@ std::vector<Case> Cases() {
         cases.push_back({"inductor", button, kSingle});
     for (const char* button : {"SBCINUC", "SBCALNUC", "SBCNSNUC", "SBALTRONUC"})
         cases.push_back({"inductor", button, kClosed});
+    cases.push_back({"inductor", "SBCALCGAP", kGapped});
     cases.push_back({"ferrite", "SBCALC", kFerrite});
     cases.push_back({"mains", "SBTACALC", kMains});
     cases.push_back({"flyback", "SBCALCFB", kFlyback});

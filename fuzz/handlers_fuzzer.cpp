@@ -14,6 +14,7 @@
 #include "fake_page.h"
 #include "faults.h"
 #include "ferrite.h"
+#include "gapped_inductor.h"
 #include "mains_design.h"
 #include "mains_secondaries.h"
 #include "resonance.h"
@@ -91,6 +92,7 @@ constexpr Named kHandlers[] = {
     {"SBCALNUCClick", Press<velkor::SBCALNUCClick>},
     {"SBCINUCClick", Press<velkor::SBCINUCClick>},
     {"SBALTRONUCClick", Press<velkor::SBALTRONUCClick>},
+    {"SBCALCGAPClick", Press<velkor::SBCALCGAPClick>},
     {"RBC2NUCClick", Press<velkor::RBC2NUCClick>},
     {"SBPASSAIRClick", Press<velkor::SBPASSAIRClick>},
     {"SBPASSAISSClick", Press<velkor::SBPASSAISSClick>},

@@ -4,6 +4,8 @@
 #include "report_forms.h"
 
 #include <iterator>
+#include <span>
+#include <utility>
 
 namespace velkor::reports {
 
@@ -19,6 +21,7 @@ struct SubPageInductance {
 const SubPageInductance kSubPageInductances[] = {
     {"ISS", "CBUISS", ""},   // 0, single layer
     {"INUC", "CBUINUC", ""}, // 1, closed core
+    {"LGAP", nullptr, "µH"}, // 2, gapped core
 };
 
 // The inductance of the visible sub-page, text, blank and unit; the single layer's when
@@ -47,7 +50,109 @@ void FillCommonRows(TQuickRep* report, const QWidget* main, int subPage) {
     Put(report, "QRIDIAMF", FieldText(main, "EDDIAM") + " mm");
 }
 
+// The fixed captions of the construction data, which the gapped-core body blanks.
+constexpr std::pair<const char*, const char*> kConstructionCaptions[] = {
+    {"QRILBTITOLO", "Dati costruttivi induttore"},
+    {"QRILBNSPIRE", "Numero spire"},
+    {"QRILBRESRAME", "Resistenza rame"},
+    {"QRILBLENFILO", "Lunghezza filo"},
+};
+
+// Every other text of the construction data, set by the single-layer and closed-core fills.
+constexpr const char* kConstructionTexts[] = {
+    "QRILB01",      "QRIDATA01",    "QRINSPIRE",    "QRILBDIM01",   "QRIDATADIM01",
+    "QRILBDIM02",   "QRIDATADIM02", "QRILBDIM03",   "QRIDATADIM03", "QRILBDIM04",
+    "QRIDATADIM04", "QRILBDIM05",   "QRIDATADIM05", "QRLabel26",    "QRINPASS",
+    "QRIRESRAME",   "QRLabel20",    "QRIPESORAME",  "QRILENFILO",   "QRILBKNAG",
+    "QRIKNAG",      "QRILBCORR",    "QRICORR",      "QRILBRESAVV",  "QRIRESAVV"};
+
+// A row of the gapped-core body: its caption, the field it copies and the unit after it.
+struct GappedRow {
+    const char* caption;
+    const char* field;
+    const char* unit;
+};
+
+constexpr GappedRow kGappedInputs[] = {
+    {"Core", "COREGAP", ""},
+    {"Materiale", "MATGAP", ""},
+    {"Induttanza", "LGAP", " µH"},
+    {"Corrente di picco", "IPKGAP", " A"},
+    {"Corrente efficace", "IRMSGAP", " A"},
+    {"Ondulazione ΔI", "DIGAP", " A"},
+    {"Frequenza", "FGAP", " Hz"},
+    {"B max", "BMGAP", " mT"},
+    {"Densità di corrente", "JGAP", " A/mm²"},
+    {"Temperatura ambiente", "TAMBGAP", " °C"},
+};
+
+constexpr GappedRow kGappedResults[] = {
+    {"Numero spire", "NGAP", ""},
+    {"Traferro totale", "TRAFGAP", " mm"},
+    {"Fattore di frangia", "FRINGGAP", ""},
+    {"Al con traferro", "ALGAP", " nH/N²"},
+    {"B picco", "BPKGAP", " mT"},
+    {"ΔB", "DBGAP", " mT"},
+    {"Filo", "FILOGAP", ""},
+    {"Riempimento finestra", "RIEMPGAP", ""},
+    {"Resistenza", "RDCGAP", " mΩ"},
+    {"Perdite nucleo", "PNUCGAP", " W"},
+    {"Perdite rame", "PRAMEGAP", " W"},
+    {"Temperatura nucleo", "TGAP", " °C"},
+};
+
+// Sets the element `prefix` + the row's two-digit number ("QRGIN01" for row 0).
+void PutRow(TQuickRep* report, const char* prefix, int row, const ShownText& text) {
+    const QString name = QString("%1%2").arg(QLatin1String(prefix)).arg(row + 1, 2, 10, QChar('0'));
+    Put(report, name.toLatin1().constData(), text);
+}
+
+void ShowBox(TQuickRep* report, const char* name, bool shown) {
+    if (auto* box = report->findChild<QRShape*>(QLatin1String(name)))
+        box->SetShown(shown);
+}
+
+// Shows the construction data or the gapped-core body, and blanks the captions of the other.
+void ShowBody(TQuickRep* report, bool gapped) {
+    ShowBox(report, "QRShape4", !gapped);
+    ShowBox(report, "QRShapeGAP", gapped);
+    for (const auto& [name, caption] : kConstructionCaptions)
+        Put(report, name, gapped ? QString() : QString::fromUtf8(caption));
+    if (gapped) {
+        for (const char* name : kConstructionTexts)
+            Put(report, name, QString());
+        return;
+    }
+    Put(report, "QRGLBTITOLO", QString());
+    for (int row = 0; row < static_cast<int>(std::size(kGappedInputs)); ++row) {
+        PutRow(report, "QRGLBIN", row, QString());
+        PutRow(report, "QRGIN", row, QString());
+    }
+    for (int row = 0; row < static_cast<int>(std::size(kGappedResults)); ++row) {
+        PutRow(report, "QRGLBOUT", row, QString());
+        PutRow(report, "QRGOUT", row, QString());
+    }
+}
+
+// The gapped-core sub-page: its design data, core and material, and every result.
+void FillGapped(TQuickRep* report, const QWidget* main) {
+    ShowBody(report, true);
+    Put(report, "QRImage2", pictures::kGappedCore);
+    Put(report, "QRGLBTITOLO", "Induttore su nucleo in ferrite con traferro");
+    const auto fill = [&](std::span<const GappedRow> rows, const char* caption, const char* value) {
+        for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+            const GappedRow& entry = rows[row];
+            PutRow(report, caption, row, QString::fromUtf8(entry.caption));
+            PutRow(report, value, row,
+                   FieldText(main, entry.field) + QString::fromUtf8(entry.unit));
+        }
+    };
+    fill(kGappedInputs, "QRGLBIN", "QRGIN");
+    fill(kGappedResults, "QRGLBOUT", "QRGOUT");
+}
+
 void FillClosedCore(TQuickRep* report, const QWidget* main) {
+    ShowBody(report, false);
     Put(report, "QRImage2",
         FieldChecked(main, "RBC1NUC") ? pictures::kSquareBobbin : pictures::kRoundBobbin);
     Put(report, "QRILB01", "Coeff. Al");
@@ -83,6 +188,7 @@ void FillClosedCore(TQuickRep* report, const QWidget* main) {
 }
 
 void FillSingleLayer(TQuickRep* report, const QWidget* main) {
+    ShowBody(report, false);
     Put(report, "QRImage2", pictures::kSingleLayer);
     Put(report, "QRILB01", "Permeabilità µe");
     Put(report, "QRIDATA01", FieldText(main, "MESS"));
@@ -117,7 +223,9 @@ void FillInductorReport(QWidget* main) {
         return;
     const int subPage = ActivePage(main, "PageControl2");
     FillCommonRows(report, main, subPage);
-    if (subPage == 1)
+    if (subPage == 2)
+        FillGapped(report, main);
+    else if (subPage == 1)
         FillClosedCore(report, main);
     else
         FillSingleLayer(report, main);

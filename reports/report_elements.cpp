@@ -214,6 +214,8 @@ QRShape::QRShape(QObject* report, const QString& name, QRectF rect)
     : QRElement(report, name, rect) {}
 
 void QRShape::Paint(QPainter& painter, QPaintDevice*, const DeviceScale& scale) const {
+    if (!shown_)
+        return;
     painter.save();
     QPen pen(Qt::black);
     pen.setWidthF(std::max(1.0, scale.X(0.26))); // one design pixel, mm

@@ -171,12 +171,18 @@ private:
     mutable std::unique_ptr<QSvgRenderer> renderer_;
 };
 
-// A rectangle outline with a thin black pen.
+// A rectangle outline with a thin black pen; a hidden one (the box of a body the fill leaves
+// out) draws nothing.
 class QRShape : public QRElement {
     Q_OBJECT
 public:
     QRShape(QObject* report, const QString& name, QRectF rect);
+    void SetShown(bool shown) { shown_ = shown; }
+    bool Shown() const { return shown_; }
     void Paint(QPainter& painter, QPaintDevice* device, const DeviceScale& scale) const override;
+
+private:
+    bool shown_ = true;
 };
 
 // The date of printing, in the system's short date format.

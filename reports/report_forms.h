@@ -15,6 +15,7 @@ inline const QString kRoundBobbin = ":/pictures/img2_round_bobbin.svg";     // I
 inline const QString kSingleBobbin = ":/pictures/taimg1_single_bobbin.svg"; // TAIMG1
 inline const QString kDoubleBobbin = ":/pictures/taimg2_double_bobbin.svg"; // TAIMG2
 inline const QString kLamination = ":/pictures/image4_lamination.svg";      // Image4
+inline const QString kGappedCore = ":/pictures/image7_gapped_core.svg";     // IMG7
 inline const QString kFlyback = ":/pictures/image8_flyback.svg";            // ImageFB
 } // namespace velkor::reports::pictures
 

@@ -6,6 +6,7 @@
 #include "ferrite.h"
 #include "field_table.h"
 #include "flyback.h"
+#include "gapped_inductor.h"
 #include "indicators.h"
 #include "library_source.h"
 #include "looks.h"
@@ -93,6 +94,7 @@ struct PageCalculation {
     const char* button;
 };
 constexpr PageCalculation kPageCalculations[] = {
+    {0, 2, "SBCALCGAP"},
     {1, -1, "SBCALC"},
     {2, -1, "SBTACALC"},
     {4, -1, "SBCALCFB"},
@@ -131,6 +133,7 @@ constexpr Binding kClicks[] = {
     {"SBCALNUC", velkor::SBCALNUCClick},
     {"SBCNSNUC", velkor::SBCNSNUCClick},
     {"SBALTRONUC", velkor::SBALTRONUCClick},
+    {"SBCALCGAP", velkor::SBCALCGAPClick},
     {"SBCALC", velkor::SBCALCClick},
     {"SBCALCFB", velkor::SBCALCFBClick},
     {"SBTACPTOT", velkor::SBTACPTOTClick},
@@ -149,6 +152,7 @@ constexpr Binding kChoices[] = {
 // the fields applying a part writes (part_apply.h).
 constexpr velkor::PartFields kPartPickers[] = {
     velkor::kFerriteParts,
+    velkor::kGappedParts,
     velkor::kFlybackParts,
 };
 
@@ -286,10 +290,13 @@ void TForm1::BuildFrame() {
 
 void TForm1::BuildPages() {
     pending_ = false;
-    // The parts not seen at the first paint: the closed-core sub-page, then pages 1 to 3.
+    // The parts not seen at the first paint: the closed-core and gapped-core sub-pages, then
+    // pages 1 to 3.
     std::vector<std::pair<QWidget*, void (*)(QWidget*)>> parts;
-    if (pageControl2_)
+    if (pageControl2_) {
         parts.emplace_back(pageControl2_->widget(1), velkor::ui::BuildClosedCoreSubPage);
+        parts.emplace_back(pageControl2_->widget(2), velkor::ui::BuildGappedSubPage);
+    }
     for (int index = 1; index < static_cast<int>(std::size(kPages)); ++index)
         parts.emplace_back(pageControl1_->widget(index), kPages[index].build);
     for (const auto& [part, build] : parts) {

@@ -79,6 +79,11 @@ FakeMainWindow::FakeMainWindow(QWidget* parent) : QWidget(parent) {
     square->setObjectName("RBC1NUC");
     square->setChecked(true);
     (new QRadioButton("Cartoccio rotondo", closed))->setObjectName("RBC2NUC");
+    QWidget* gapped = AddPage(subPages, " Con traferro ");
+    Edits(gapped,
+          {"LGAP",    "IPKGAP",   "IRMSGAP", "DIGAP",   "FGAP",     "BMGAP", "JGAP",   "TAMBGAP",
+           "COREGAP", "MATGAP",   "NGAP",    "TRAFGAP", "FRINGGAP", "ALGAP", "BPKGAP", "DBGAP",
+           "FILOGAP", "RIEMPGAP", "RDCGAP",  "PNUCGAP", "PRAMEGAP", "TGAP"});
 
     // Ferrite page, with its start-up defaults.
     Edits(ferrite, {"VPMIN", "VPMAX", "FREQ",  "FATTF",    "VSPP",    "PSEC",  "DCMQ",
@@ -145,6 +150,33 @@ FakeMainWindow::FakeMainWindow(QWidget* parent) : QWidget(parent) {
     new TForm3(this);
     new TForm4(this);
     new TForm5(this);
+}
+
+void FakeMainWindow::GappedWorkedExample() {
+    const std::pair<const char*, const char*> fields[] = {{"LGAP", "100"},
+                                                          {"IPKGAP", "5"},
+                                                          {"IRMSGAP", "4.5"},
+                                                          {"DIGAP", "1"},
+                                                          {"FGAP", "100000"},
+                                                          {"BMGAP", "300"},
+                                                          {"JGAP", "4"},
+                                                          {"TAMBGAP", "40"},
+                                                          {"COREGAP", "ETD 29/16/10"},
+                                                          {"MATGAP", "N87"},
+                                                          {"NGAP", "  22"},
+                                                          {"TRAFGAP", "0.565"},
+                                                          {"FRINGGAP", "1.281"},
+                                                          {"ALGAP", "  207"},
+                                                          {"BPKGAP", " 297"},
+                                                          {"DBGAP", "  59"},
+                                                          {"FILOGAP", "9 × 0.40 (AWG 26)"},
+                                                          {"RIEMPGAP", "0.17"},
+                                                          {"RDCGAP", " 19.7"},
+                                                          {"PNUCGAP", "0.02"},
+                                                          {"PRAMEGAP", "0.42"},
+                                                          {"TGAP", " 49"}};
+    for (const auto& [name, text] : fields)
+        Set(name, Regional(QString::fromUtf8(text)));
 }
 
 void FakeMainWindow::Set(const char* name, const QString& text) {

@@ -1,5 +1,6 @@
 // A stand-in for the main window in report tests: the fields the report fills read, under
-// their component names, the two page controls and the four report forms as children.
+// their component names, the two page controls (three sub-pages) and the four report forms
+// as children.
 #pragma once
 
 #include <QString>
@@ -27,6 +28,8 @@ public:
     void FerriteWorkedExample();
     // Fills the mains page as after "Calcola" with one secondary of 12 V, 2 A and defaults.
     void MainsWorkedExample();
+    // Fills the gapped-core sub-page as after "Calcola" with its defaults.
+    void GappedWorkedExample();
     // Fills the flyback page as after "Calcola" with its defaults.
     void FlybackWorkedExample();
 

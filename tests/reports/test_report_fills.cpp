@@ -1,5 +1,6 @@
 // The three report fills against a window holding the fields under their component names.
 #include "report_commands.h"
+#include "report_elements.h"
 #include "report_fills.h"
 #include "support_fake_window.h"
 #include "support_ferrite_rows.h"
@@ -29,6 +30,7 @@ private slots:
     void inductorClosedCore_data();
     void inductorClosedCore();
     void inductorSingleLayerBlanksClosedCoreRows();
+    void inductorGappedCore();
     void inductorSingleLayerNagaoka_data();
     void inductorSingleLayerNagaoka();
     void inductorBeforeAnyCalculation();
@@ -144,6 +146,12 @@ void ReportFills::inductorFallsBackToSingleLayerInductance_data() {
     QTest::newRow("IIND filled, closed core") << 1 << "53,9"
                                               << "100"
                                               << "53,9 nH";
+    QTest::newRow("gapped core") << 2 << ""
+                                 << "100"
+                                 << "470 µH";
+    QTest::newRow("IIND filled, gapped core") << 2 << "53,9"
+                                              << "100"
+                                              << "53,9 nH";
 }
 
 void ReportFills::inductorFallsBackToSingleLayerInductance() {
@@ -158,6 +166,7 @@ void ReportFills::inductorFallsBackToSingleLayerInductance() {
     main.Set("ISS", iss);
     main.Set("INUC", "1");
     main.SetUnit("CBUINUC", 1);
+    main.Set("LGAP", "470");
     FillInductorReport(&main);
     QCOMPARE(ReportText(&main, "Form2", "QRIIND"), expected);
 }
@@ -247,6 +256,78 @@ void ReportFills::inductorSingleLayerBlanksClosedCoreRows() {
     QCOMPARE(ReportText(&main, "Form2", "QRILBRESAVV"), QString());
     QCOMPARE(ReportText(&main, "Form2", "QRIRESAVV"), QString());
     QCOMPARE(ReportText(&main, "Form2", "QRIDATADIM03"), QString("20 mm"));
+}
+
+// The gapped-core body replaces the construction data: its box, captions and values, the
+// picture of the gapped core; the other sub-pages bring the construction data back.
+void ReportFills::inductorGappedCore() {
+    FakeMainWindow main;
+    main.GappedWorkedExample();
+    main.Set("NSSS", "40");
+    main.SetSubPage(2);
+    FillInductorReport(&main);
+    const std::pair<const char*, const char*> expected[] = {
+        {"QRGLBTITOLO", "Induttore su nucleo in ferrite con traferro"},
+        {"QRGLBIN01", "Core"},
+        {"QRGIN01", "ETD 29/16/10"},
+        {"QRGLBIN02", "Materiale"},
+        {"QRGIN02", "N87"},
+        {"QRGLBIN03", "Induttanza"},
+        {"QRGIN03", "100 µH"},
+        {"QRGIN04", "5 A"},
+        {"QRGIN05", "4.5 A"},
+        {"QRGLBIN06", "Ondulazione ΔI"},
+        {"QRGIN06", "1 A"},
+        {"QRGIN07", "100000 Hz"},
+        {"QRGIN08", "300 mT"},
+        {"QRGIN09", "4 A/mm²"},
+        {"QRGLBIN10", "Temperatura ambiente"},
+        {"QRGIN10", "40 °C"},
+        {"QRGLBOUT01", "Numero spire"},
+        {"QRGOUT01", "  22"},
+        {"QRGOUT02", "0.565 mm"},
+        {"QRGOUT03", "1.281"},
+        {"QRGOUT04", "  207 nH/N²"},
+        {"QRGOUT05", " 297 mT"},
+        {"QRGLBOUT06", "ΔB"},
+        {"QRGOUT06", "  59 mT"},
+        {"QRGLBOUT07", "Filo"},
+        {"QRGOUT07", "9 × 0.40 (AWG 26)"},
+        {"QRGOUT08", "0.17"},
+        {"QRGOUT09", " 19.7 mΩ"},
+        {"QRGOUT10", "0.02 W"},
+        {"QRGOUT11", "0.42 W"},
+        {"QRGLBOUT12", "Temperatura nucleo"},
+        {"QRGOUT12", " 49 °C"},
+        {"QRILBTITOLO", ""},
+        {"QRILBNSPIRE", ""},
+        {"QRINSPIRE", ""},
+        {"QRILB01", ""},
+        {"QRILBRESRAME", ""},
+        {"QRIRESRAME", ""},
+        {"QRILBLENFILO", ""},
+        {"QRILBKNAG", ""}};
+    for (const auto& [label, text] : expected)
+        QCOMPARE(ReportText(&main, "Form2", label), Regional(QString::fromUtf8(text)));
+    QCOMPARE(ReportPicture(&main, "Form2", "QRImage2"),
+             QString(":/pictures/image7_gapped_core.svg"));
+    const QObject* report = velkor::testing::Report(&main, "Form2");
+    const auto* construction = report->findChild<QRShape*>("QRShape4");
+    const auto* gapped = report->findChild<QRShape*>("QRShapeGAP");
+    QVERIFY(construction && gapped);
+    QVERIFY(!construction->Shown());
+    QVERIFY(gapped->Shown());
+
+    main.SetSubPage(0);
+    FillInductorReport(&main);
+    QVERIFY(construction->Shown());
+    QVERIFY(!gapped->Shown());
+    for (const char* label : {"QRGLBTITOLO", "QRGLBIN01", "QRGIN01", "QRGLBOUT12", "QRGOUT12"})
+        QCOMPARE(ReportText(&main, "Form2", label), QString());
+    QCOMPARE(ReportText(&main, "Form2", "QRILBTITOLO"), QString("Dati costruttivi induttore"));
+    QCOMPARE(ReportText(&main, "Form2", "QRILBNSPIRE"), QString("Numero spire"));
+    QCOMPARE(ReportText(&main, "Form2", "QRINSPIRE"), QString("40"));
+    QCOMPARE(ReportText(&main, "Form2", "QRILBLENFILO"), QString("Lunghezza filo"));
 }
 
 void ReportFills::inductorSingleLayerNagaoka_data() {

@@ -100,6 +100,7 @@ private slots:
     void longestTextsStayInTheirBoxes();
     void shortValuesPrintAsTheyAre();
     void alarmPrintsBoldWithAMark();
+    void gappedCoreAlarmsAndShortValues();
 };
 
 void ReportFit::longestTextsStayInTheirBoxes_data() {
@@ -111,6 +112,7 @@ void ReportFit::longestTextsStayInTheirBoxes_data() {
         const QByteArray suffix = " " + QByteArray::number(length);
         QTest::newRow("single layer" + suffix) << 0 << 0 << "Form2" << length;
         QTest::newRow("closed core" + suffix) << 0 << 1 << "Form2" << length;
+        QTest::newRow("gapped core" + suffix) << 0 << 2 << "Form2" << length;
         QTest::newRow("ferrite" + suffix) << 1 << 0 << "Form3" << length;
         QTest::newRow("mains" + suffix) << 2 << 0 << "Form4" << length;
         QTest::newRow("flyback" + suffix) << 4 << 0 << "Form5" << length;
@@ -257,6 +259,38 @@ void ReportFit::alarmPrintsBoldWithAMark() {
     FillActiveReport(&main);
     QVERIFY(!marked->Alarm());
     QCOMPARE(marked->PrintedText(&device), Regional("0.1560 cm^4"));
+}
+
+// The gapped-core body prints its worked values as they are, and its three checks' alarms with
+// the mark.
+void ReportFit::gappedCoreAlarmsAndShortValues() {
+    FakeMainWindow main;
+    main.GappedWorkedExample();
+    main.SetSubPage(2);
+    const char* const checks[][2] = {
+        {"BPKGAP", "QRGOUT05"}, {"RIEMPGAP", "QRGOUT08"}, {"TGAP", "QRGOUT12"}};
+    QTemporaryDir dir;
+    QPdfWriter device(dir.filePath("measure.pdf"));
+    device.setResolution(1200);
+    FillActiveReport(&main);
+    TQuickRep* report = ReportOn(&main, "Form2");
+    report->PlaceValueBoxes(&device);
+    for (QRLabel* label : report->findChildren<QRLabel*>()) {
+        if (!label->IsValue() || !label->objectName().startsWith("QRG"))
+            continue;
+        QCOMPARE(label->PrintedText(&device), label->Text());
+        QVERIFY(!label->Alarm());
+    }
+    for (const auto& check : checks) {
+        SetAlarm(main.findChild<QLineEdit*>(check[0]), true);
+        FillActiveReport(&main);
+        auto* label = report->findChild<QRLabel*>(check[1]);
+        QVERIFY2(label->Alarm(), check[0]);
+        QVERIFY(label->PrintedText(&device).endsWith(" (!)"));
+        SetAlarm(main.findChild<QLineEdit*>(check[0]), false);
+        FillActiveReport(&main);
+        QVERIFY2(!label->Alarm(), check[0]);
+    }
 }
 
 QTEST_MAIN(ReportFit)

@@ -67,6 +67,7 @@ void FillWorkedExamples(FakeMainWindow& main) {
     main.Set("EDKNAGSS", "0,6069");
     main.Set("EDCORRSS", "  51,3");
     main.Set("UnitEDCORRSS", "spire");
+    main.GappedWorkedExample();
 }
 
 } // namespace
@@ -242,6 +243,7 @@ void ReportOutput::labelsDoNotOverlap_data() {
     QTest::addColumn<QString>("form");
     QTest::newRow("single layer") << 0 << 0 << "Form2";
     QTest::newRow("closed core") << 0 << 1 << "Form2";
+    QTest::newRow("gapped core") << 0 << 2 << "Form2";
     QTest::newRow("ferrite") << 1 << 0 << "Form3";
     QTest::newRow("mains") << 2 << 0 << "Form4";
     QTest::newRow("flyback") << 4 << 0 << "Form5";

@@ -144,11 +144,13 @@ void TestMainWindow::windowFrame() {
     }
     auto* subPages = Control<QTabWidget>(window.get(), "PageControl2");
     QVERIFY(subPages);
-    QCOMPARE(subPages->count(), 2);
+    QCOMPARE(subPages->count(), 3);
     QCOMPARE(subPages->widget(0)->objectName(), QString("TabSheet3"));
     QCOMPARE(subPages->widget(1)->objectName(), QString("TabSheet5"));
+    QCOMPARE(subPages->widget(2)->objectName(), QString("TabSheet7"));
     QCOMPARE(subPages->tabText(0), QString("   Singolo Strato in aria o su nucleo aperto "));
     QCOMPARE(subPages->tabText(1), QString(" Multistrato su nucleo chiuso "));
+    QCOMPARE(subPages->tabText(2), QString(" Con traferro "));
 
     // The bottom bar: places, captions, no focus, pictures of one size, hints naming the keys.
     const QString print("Stampa un report relativo alla pagina visualizzata.");

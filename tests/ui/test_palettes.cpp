@@ -66,6 +66,7 @@ struct Shown {
 constexpr Shown kShown[] = {
     {0, 0, "inductors_single_layer"},
     {0, 1, "inductors_closed_core"},
+    {0, 2, "inductors_gapped"},
     {1, 0, "ferrite"},
     {2, 0, "mains"},
     {3, 0, "manual"},
@@ -111,6 +112,8 @@ void RunWorkedExamples(QWidget* root) {
     TypeSecondary(root, "12", "2");
     AnswerAllBoxes([&] { Click(root, "SBTACALC"); });
     QCOMPARE(Text(root, "RAPIMPAC"), Local("0,28"));
+    AnswerAllBoxes([&] { Click(root, "SBCALCGAP"); });
+    QCOMPARE(Text(root, "NGAP"), QString("  22"));
     AnswerAllBoxes([&] { Click(root, "SBCALCFB"); });
 }
 
@@ -128,10 +131,17 @@ void RunAlarms(QWidget* root) {
     TypeInto(root, "TACC", "119");
     TypeInto(root, "TACX", "90");
     AnswerAllBoxes([&] { Click(root, "SBTACALC"); });
+    // A gapped core past saturation, its window and its temperature.
+    TypeInto(root, "COREGAP", "E 25/13/7");
+    TypeInto(root, "BMGAP", "450");
+    TypeInto(root, "JGAP", "2");
+    TypeInto(root, "TAMBGAP", "120");
+    AnswerAllBoxes([&] { Click(root, "SBCALCGAP"); });
     TypeInto(root, "DMAXFB", Local("0,33"));
     TypeInto(root, "BMFB", "450");
     AnswerAllBoxes([&] { Click(root, "SBCALCFB"); });
-    for (const char* name : {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC", "TADT", "DFB", "BPKFB"})
+    for (const char* name : {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC", "TADT", "BPKGAP",
+                             "RIEMPGAP", "TGAP", "DFB", "BPKFB"})
         QVERIFY2(Background(root, name) == kRed, name);
 }
 
@@ -186,6 +196,8 @@ private:
 };
 
 void TestPalettes::initTestCase() {
+    // The gapped-core designs look their core up in the shipped library.
+    qputenv("VELKOR_DATA_DIR", VELKOR_SOURCE_DIR "/resources");
     light_ = QApplication::palette();
     QVERIFY(!velkor::ui::IsDark(light_));
     QVERIFY(velkor::ui::IsDark(DarkFusion()));

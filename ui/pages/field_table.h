@@ -92,6 +92,8 @@ QWidget* FindContainer(QWidget* root, const char* name);
 // leaves its closed-core sub-page TabSheet5 empty, for BuildClosedCoreSubPage.
 void BuildInductorPage(QWidget* page);
 void BuildClosedCoreSubPage(QWidget* subPage);
+// The gapped-core sub-page TabSheet7, also left empty by BuildInductorPage.
+void BuildGappedSubPage(QWidget* subPage);
 void BuildFerritePage(QWidget* page);
 void BuildMainsPage(QWidget* page);
 void BuildManualPage(QWidget* page);

@@ -171,6 +171,9 @@ void BuildInductorPage(QWidget* page) {
     closed->setObjectName("TabSheet5");
     tabs->addTab(single, "   Singolo Strato in aria o su nucleo aperto ");
     tabs->addTab(closed, " Multistrato su nucleo chiuso ");
+    auto* gapped = new QWidget;
+    gapped->setObjectName("TabSheet7");
+    tabs->addTab(gapped, " Con traferro ");
 
     BuildItems(page, kResonance);
     BuildItems(page, kCurrentButtons);
