@@ -1,6 +1,7 @@
 // The flyback design: the worked cases under both separators, its alarm looks, every refusal
 // and what a failure leaves, over a page holding the shipped parts library.
 #include "checked.h"
+#include "core_loss.h"
 #include "fake_page.h"
 #include "faults.h"
 #include "flyback.h"
@@ -297,6 +298,37 @@ TEST(FlybackDesign, CurrentsKeepTheirMeans) {
                 EXPECT_NEAR(0.5 * d.lp * cycle.peak * cycle.peak * 100000, d.pin, 1e-9 * d.pin);
             }
         }
+    }
+}
+
+// The core loss found is the rectangular density of the larger input at the core temperature
+// found, whatever the thermal loop computed on the way; at 100 kHz N87 blends two bands.
+TEST(FlybackDesign, CoreLossIsTheLargerDensityAtTheCoreTemperature) {
+    struct Case {
+        const char* core;
+        const char* material;
+        long double freq;    // Hz
+        long double ambient; // °C
+    };
+    const Case cases[] = {{"E 25/13/7", "N87", 100000, 40},
+                          {"E 25/13/7", "N87", 60000, 25},
+                          {"EFD 25/13/9", "N97", 65000, 40},
+                          {"ETD 29/16/10", "3C90", 80000, 60}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.core);
+        const library::CoreShape& core = *Shipped().FindShape(c.core);
+        const library::Material& material = *Shipped().FindMaterial(c.material);
+        FlybackInputs in;
+        in.freq = c.freq;
+        in.ambient = c.ambient;
+        const FlybackDesign d = DesignFlyback(in, core, material, Shipped());
+        ASSERT_TRUE(d.losses);
+        double larger = 0; // W/m³
+        for (const FlybackCycle& cycle : {d.low, d.high})
+            larger = std::max(larger, *library::RectangularLossDensity(
+                                          material, static_cast<double>(c.freq), cycle.fluxSwing,
+                                          cycle.duty, d.losses->celsius));
+        EXPECT_NEAR(d.losses->core, larger * core.ve * 1e-9, 1e-9 * d.losses->core);
     }
 }
 
