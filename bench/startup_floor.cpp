@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     const Census target = ReadCensus(argc > 2 ? argv[2] : "census.txt");
     QApplication app(argc, argv);
     QWidget window;
-    window.setFixedSize(692, 526);       // px
+    window.setFixedSize(692, 606);       // px
     auto* hidden = new QWidget(&window); // holds the widgets not visible at the first paint
     hidden->hide();
 
@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
                 y += rowHeight;
                 rowHeight = 0;
             }
-            if (y + height > 526)
+            if (y + height > 606)
                 y = 0;
             widget->setGeometry(x, y, width, height);
             x += width;

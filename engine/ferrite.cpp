@@ -1,6 +1,7 @@
 #include "ferrite.h"
 
 #include "checked.h"
+#include "ferrite_losses.h"
 #include "numbers.h"
 
 #include <initializer_list>
@@ -242,18 +243,27 @@ void SBCALCClick(Page& page) {
     const auto mark = [&](std::string_view field, bool alarm) {
         ApplyLook(page, field, alarm ? kAlarmLook : kFerriteNormalLook);
     };
-    const FerriteDesign d = RunSteps(value, show, mark);
+    FerriteDesign d = RunSteps(value, show, mark);
 
     // The checks read the frequency and the window afresh, as every step reads its inputs.
     const long double freq = value("FREQ"); // Hz
     const long double ac = value("AC");     // mm²
-    const WindingChecks checks = CheckWindings(d, freq, ac);
+    d.checks = CheckWindings(d, freq, ac);
+    const WindingChecks& checks = d.checks;
     const NumberLocale& locale = page.Locale();
     page.SetText("DELTAFER", checks.skinDepth ? Format("%1.3f", *checks.skinDepth, locale) : "?");
     page.SetText("FILOP", WireText(checks.primaryWire, locale));
     page.SetText("FILOS", WireText(checks.secondaryWire, locale));
     page.SetText("RIEMPFER", checks.windowFill ? Format("%1.2f", *checks.windowFill, locale) : "?");
     ApplyLook(page, "RIEMPFER", checks.fillAlarm ? kAlarmLook : kFerriteNormalLook);
+
+    // Then the losses, the core temperature and the efficiency, on the same readings.
+    FerriteInputs now;
+    now.freq = freq;
+    now.k = value("FATTF");
+    now.psec = value("PSEC");
+    now.eta = value("ETA");
+    ShowFerriteLosses(page, d, now);
 }
 
 } // namespace velkor

@@ -79,9 +79,10 @@ FerriteDesign DesignFerrite(const FerriteInputs& inputs);
 
 // Click of "Calcola" (SBCALC): reads the thirteen spin fields, writes the sixteen results and
 // the looks of AEAC and BMAXEFF; after the last step, the checks of the windings: DELTAFER,
-// FILOP, FILOS and RIEMPFER with its look. Each step reads its inputs when it runs and writes its
-// field before the next one, so a fault leaves the later fields and both looks as they were. Faults
-// (and a spin text that does not convert) are not caught here: they reach the window.
+// FILOP, FILOS and RIEMPFER with its look; then the losses (ShowFerriteLosses in
+// ferrite_losses.h). Each step reads its inputs when it runs and writes its field before the
+// next one, so a fault leaves the later fields and all looks as they were. Faults (and a spin
+// text that does not convert) are not caught here: they reach the window.
 void SBCALCClick(Page& page);
 
 } // namespace velkor

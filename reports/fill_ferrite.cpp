@@ -52,6 +52,11 @@ const Mapping kMappings[] = {
     {"QRTFFILOP", "FILOP", Taken::Text, ""},
     {"QRTFFILOS", "FILOS", Taken::Text, ""},
     {"QRTFRIEMP", "RIEMPFER", Taken::Text, ""},
+    {"QRTFPNUCLEO", "PNUCLEO", Taken::Text, " W"},
+    {"QRTFPRAME", "PRAME", Taken::Text, " W"},
+    {"QRTFTNUCLEO", "TNUCLEO", Taken::Text, " °C"},
+    {"QRTFREND", "RENDCALC", Taken::Text, " %"},
+    {"QRTFTAMBFER", "TAMBFER", Taken::Text, " °C"},
 };
 
 } // namespace

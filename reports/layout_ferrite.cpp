@@ -77,14 +77,21 @@ void BuildFerriteLayout(TQuickRep* report) {
                {170.7, "Induttanza", "QRTFINDS"},
                {177.3, "Reattanza", "QRTFXLS"}});
 
-    // Checks of the windings, in the free space under the construction data.
-    layout.Box(1.3, 188.1, 186.8, 24.4);
+    // Checks of the windings, in the free space under the construction data; under them the
+    // losses, the core temperature and the ambient it was estimated for.
+    layout.Box(1.3, 188.1, 186.8, 44.2);
     layout.Caption(3.7, 189.4, "Verifiche", true);
     AddColumn(layout, 3.7, 52.0,
               {{197.4, "Prof. penetrazione δ", "QRTFDELTA"},
-               {204.0, "Riempimento finestra", "QRTFRIEMP"}});
+               {204.0, "Riempimento finestra", "QRTFRIEMP"},
+               {210.6, "Perdite nucleo", "QRTFPNUCLEO"},
+               {217.2, "Temperatura nucleo", "QRTFTNUCLEO"},
+               {223.8, "Rendimento calcolato", "QRTFREND"}});
     AddColumn(layout, 93.7, 126.0,
-              {{197.4, "Filo primario", "QRTFFILOP"}, {204.0, "Filo secondario", "QRTFFILOS"}});
+              {{197.4, "Filo primario", "QRTFFILOP"},
+               {204.0, "Filo secondario", "QRTFFILOS"},
+               {210.6, "Perdite rame", "QRTFPRAME"},
+               {217.2, "T ambiente", "QRTFTAMBFER"}});
 }
 
 } // namespace velkor::reports

@@ -8,6 +8,7 @@
 #include "flyback.h"
 #include "gapped_inductor.h"
 #include "indicators.h"
+#include "library_dialog.h"
 #include "library_source.h"
 #include "looks.h"
 #include "mains_secondaries.h"
@@ -45,8 +46,9 @@
 
 namespace {
 
-constexpr int kClientWidth = 692;  // px
-constexpr int kClientHeight = 526; // px
+constexpr int kClientWidth = 692;                // px
+constexpr int kClientHeight = 606;               // px; the ferrite page's losses took 80 px more
+constexpr int kPagesHeight = kClientHeight - 35; // px, PageControl1 above the bottom bar
 constexpr velkor::Colour kNavy = velkor::Colour::Rgb(0, 0, 128);
 constexpr const char* kPrintHint = "Stampa un report relativo alla pagina visualizzata.";
 constexpr const char* kPdfHint = "Salva il rapporto della pagina in un file PDF";
@@ -83,8 +85,8 @@ constexpr BottomButton kBottomButtons[] = {
     {"SBPDF", "PDF", 345, "btn_pdf.svg", kPdfHint, "Ctrl+E", "Ctrl+E"},
     {"SBEXIT", "USCITA", 575, "btn_exit.svg", kPrintHint, "", ""},
 };
-constexpr int kBottomRow = 495; // px from the top of the client area
-constexpr int kHintsX = 457;    // px, the hints switch between "PDF" and "USCITA"
+constexpr int kBottomRow = kPagesHeight + 4; // px from the top of the client area
+constexpr int kHintsX = 457;                 // px, the hints switch between "PDF" and "USCITA"
 
 // The "Calcola" button of each page: F9 and Ctrl+Return click the one of the page shown.
 // `page` is PageControl1's index, `subPage` PageControl2's (on the inductor page), -1 for any.
@@ -237,6 +239,8 @@ TForm1::~TForm1() {
     // handler: the signals into this window are cut, the calculations' view goes, and the
     // pages are deleted now, while the members the handlers use still exist.
     hide();
+    delete formLib_; // its adviser's thread reads the library, deleted with the members
+    formLib_ = nullptr;
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
     page_.reset();
@@ -271,7 +275,7 @@ QString TForm1::secondaryText(int column, int row) const {
 void TForm1::BuildFrame() {
     pageControl1_ = new QTabWidget(this);
     pageControl1_->setObjectName("PageControl1");
-    pageControl1_->setGeometry(0, 0, kClientWidth, 491);
+    pageControl1_->setGeometry(0, 0, kClientWidth, kPagesHeight);
     QFont bold = font();
     bold.setBold(true);
     pageControl1_->tabBar()->setFont(bold);
@@ -446,6 +450,7 @@ void TForm1::BindHandlers(QWidget* scope) {
     if (QAbstractButton* control = button("SBEXIT"))
         connect(control, &QAbstractButton::clicked, this, &TForm1::SBEXITClick);
     AttachPickers(scope);
+    AttachLibraryButtons(scope);
 }
 
 void TForm1::AttachPickers(QWidget* scope) {

@@ -16,6 +16,7 @@ class QTabWidget;
 
 namespace velkor::ui {
 class LibrarySource;
+class TFormLib;
 class WidgetPage;
 } // namespace velkor::ui
 
@@ -45,6 +46,10 @@ public:
     // when a calculation first asks for it; never while the window starts.
     bool LibraryRead() const;
 
+    // Opens the modeless dialog "Libreria" (SBLIB), or opens it on its Suggeriti tab and ranks
+    // the cores for the ferrite page's inputs (SBSUGG).
+    void ShowLibrary(bool suggest);
+
     // Runs a handler on the fields; an arithmetic fault or an unreadable spin value shows the
     // general error box and leaves the window usable.
     void Run(const std::function<void(velkor::Page&)>& handler);
@@ -70,10 +75,14 @@ private:
     void ShowGeneralError(const QString& text);
 
     void AttachPickers(QWidget* scope);
+    void AttachLibraryButtons(QWidget* scope);
+    // What is missing of the parts library, in Italian; empty when it was read whole.
+    QString LibraryMissing() const;
 
     // The parts library, read on first need; the calculations see it through page_.
     std::unique_ptr<velkor::ui::LibrarySource> library_;
     std::unique_ptr<velkor::ui::WidgetPage> page_;
+    velkor::ui::TFormLib* formLib_ = nullptr; // made on first use, a child of the window
     velkor::SecondaryTable secondaries_;
     QTabWidget* pageControl1_ = nullptr;
     QTabWidget* pageControl2_ = nullptr;

@@ -77,6 +77,8 @@ public:
         errors.emplace_back(std::string(title), std::string(text));
     }
 
+    const library::PartsLibrary* Library() const override { return parts; }
+
     // The texts of the error boxes shown so far, in order.
     std::vector<std::string> ErrorTexts() const {
         std::vector<std::string> out;
@@ -97,6 +99,7 @@ public:
     std::map<std::string, std::string> cells;
     std::vector<std::pair<std::string, std::string>> errors; // title, text
     std::vector<std::string> writes;                         // names, in write order
+    const library::PartsLibrary* parts = nullptr;            // the page's library, if any
 
 private:
     static std::string Key(std::string_view grid, int column, int row) {

@@ -40,6 +40,9 @@ const std::vector<std::string> kResults = {
 // The checks of the windings, written after the last step.
 const std::vector<std::string> kChecks = {"DELTAFER", "FILOP", "FILOS", "RIEMPFER"};
 
+// The losses, written after the checks ("?" here: the page has no parts library).
+const std::vector<std::string> kLosses = {"PNUCLEO", "PRAME", "TNUCLEO", "RENDCALC"};
+
 // The results of the default design, field by field.
 const char* const kDefaultTexts[] = {
     " 2000", "0#1560",    "0#0544", "1#600", "  12 (12#0)", "403#2", "   51", "2784",
@@ -81,9 +84,10 @@ protected:
             page.texts[field] = "old";
         for (const auto& field : kChecks)
             page.texts[field] = "old";
-        page.looks["AEAC"] = kUntouchedLook;
-        page.looks["BMAXEFF"] = kUntouchedLook;
-        page.looks["RIEMPFER"] = kUntouchedLook;
+        for (const auto& field : kLosses)
+            page.texts[field] = "old";
+        for (const char* field : {"AEAC", "BMAXEFF", "RIEMPFER", "TNUCLEO", "RENDCALC"})
+            page.looks[field] = kUntouchedLook;
         page.writes.clear();
         return page;
     }
@@ -155,7 +159,10 @@ TEST_P(FerriteTest, DefaultDesignFieldByField) {
     EXPECT_EQ(ResultTexts(page), DefaultTexts());
     std::vector<std::string> order = kResults; // each field once, in step order, and no input
     order.insert(order.end(), kChecks.begin(), kChecks.end());
+    order.insert(order.end(), kLosses.begin(), kLosses.end());
     EXPECT_EQ(page.writes, order);
+    for (const auto& field : kLosses)
+        EXPECT_EQ(page.Text(field), "?") << field;
     EXPECT_TRUE(IsNormal(page.LookOf("AEAC")));
     EXPECT_TRUE(IsNormal(page.LookOf("BMAXEFF")));
     EXPECT_TRUE(page.errors.empty());
@@ -373,7 +380,10 @@ TEST_P(FerriteTest, AFailingStepLeavesLaterFieldsAndBothLooksAsTheyWere) {
         EXPECT_TRUE(SameLook(page.LookOf("BMAXEFF"), kUntouchedLook));
         for (const auto& field : kChecks) // the checks follow only a complete design
             EXPECT_EQ(page.Text(field), "old") << field;
-        EXPECT_TRUE(SameLook(page.LookOf("RIEMPFER"), kUntouchedLook));
+        for (const auto& field : kLosses) // and so do the losses
+            EXPECT_EQ(page.Text(field), "old") << field;
+        for (const char* field : {"RIEMPFER", "TNUCLEO", "RENDCALC"})
+            EXPECT_TRUE(SameLook(page.LookOf(field), kUntouchedLook)) << field;
         EXPECT_TRUE(page.errors.empty()); // no box of its own
     }
 }

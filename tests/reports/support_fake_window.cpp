@@ -91,10 +91,12 @@ FakeMainWindow::FakeMainWindow(QWidget* parent) : QWidget(parent) {
                     "ETA",   "AEAC",  "BMAX",  "AEACMIN",  "BMAXEFF", "IPRIM", "IPPEEK",
                     "DFP",   "NSP",   "LPRIM", "XLPRIM",   "ISEC",    "DFS",   "VSRMS",
                     "NSS",   "LSEC",  "XLSEC", "DELTAFER", "FILOP",   "FILOS", "RIEMPFER"});
+    Edits(ferrite, {"TAMBFER", "PNUCLEO", "PRAME", "TNUCLEO", "RENDCALC"});
     const std::pair<const char*, const char*> ferriteDefaults[] = {
-        {"VPMIN", "10.0"}, {"VPMAX", "13.9"},  {"FREQ", "20000"}, {"FATTF", "4"}, {"VSPP", "600.0"},
-        {"PSEC", "8"},     {"DCMQ", "4.9338"}, {"BSAT", "4100"},  {"AL", "2800"}, {"AE", "52"},
-        {"AC", "30"},      {"PUN", "48.79"},   {"ETA", "50"}};
+        {"VPMIN", "10.0"}, {"VPMAX", "13.9"}, {"FREQ", "20000"},  {"FATTF", "4"},
+        {"VSPP", "600.0"}, {"PSEC", "8"},     {"DCMQ", "4.9338"}, {"BSAT", "4100"},
+        {"AL", "2800"},    {"AE", "52"},      {"AC", "30"},       {"PUN", "48.79"},
+        {"ETA", "50"},     {"TAMBFER", "40"}};
     for (const auto& [name, text] : ferriteDefaults)
         Set(name, Regional(text));
     Set("Edit1", "EC52");
@@ -228,7 +230,11 @@ void FakeMainWindow::FerriteWorkedExample() {
                                                            {"DELTAFER", "0.473"},
                                                            {"FILOP", "1 × 0.80 (AWG 20)"},
                                                            {"FILOS", "1 × 0.10 (AWG 38)"},
-                                                           {"RIEMPFER", "0.37"}};
+                                                           {"RIEMPFER", "0.37"},
+                                                           {"PNUCLEO", "?"},
+                                                           {"PRAME", "?"},
+                                                           {"TNUCLEO", "?"},
+                                                           {"RENDCALC", "?"}};
     for (const auto& [name, text] : results)
         Set(name, Regional(text));
 }

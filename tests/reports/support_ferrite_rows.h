@@ -38,4 +38,10 @@ inline constexpr std::pair<const char*, const char*> kFerriteWorkedExampleRows[]
     {"QRTFDELTA", "0.473 mm"},
     {"QRTFFILOP", "1 × 0.80 (AWG 20)"},
     {"QRTFFILOS", "1 × 0.10 (AWG 38)"},
-    {"QRTFRIEMP", "0.37"}};
+    {"QRTFRIEMP", "0.37"},
+    // "3C8" names no library material: no losses to estimate.
+    {"QRTFPNUCLEO", "? W"},
+    {"QRTFPRAME", "? W"},
+    {"QRTFTNUCLEO", "? °C"},
+    {"QRTFREND", "? %"},
+    {"QRTFTAMBFER", "40 °C"}};

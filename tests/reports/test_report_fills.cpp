@@ -23,6 +23,7 @@ private slots:
     void ferriteKeepsLeadingBlanksOfUntrimmedRows();
     void ferriteBeforeAnyCalculation();
     void ferriteInputChangedAfterCalculation();
+    void ferriteLossRows();
 
     void inductorCommonRows();
     void inductorFallsBackToSingleLayerInductance_data();
@@ -97,6 +98,28 @@ void ReportFills::ferriteInputChangedAfterCalculation() {
     FillFerriteReport(&main);
     QCOMPARE(ReportText(&main, "Form3", "QRTFAC"), QString("45 mm²"));
     QCOMPARE(ReportText(&main, "Form3", "QRTFAEAC"), Regional("0.1560 cm^4"));
+}
+
+void ReportFills::ferriteLossRows() {
+    // The losses of E 25/13/7 in N87 as the page shows them: copied with their blanks.
+    FakeMainWindow main;
+    main.FerriteWorkedExample();
+    main.Set("PNUCLEO", Regional("0.60"));
+    main.Set("PRAME", Regional("0.20"));
+    main.Set("TNUCLEO", " 64");
+    main.Set("RENDCALC", Regional("90.9"));
+    main.Set("TAMBFER", "-5");
+    FillFerriteReport(&main);
+    QCOMPARE(ReportText(&main, "Form3", "QRTFPNUCLEO"), Regional("0.60 W"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFPRAME"), Regional("0.20 W"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFTNUCLEO"), QString(" 64 °C"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFREND"), Regional("90.9 %"));
+    QCOMPARE(ReportText(&main, "Form3", "QRTFTAMBFER"), QString("-5 °C"));
+    // Before any calculation the results are empty, the ambient its start value.
+    FakeMainWindow fresh;
+    FillFerriteReport(&fresh);
+    QCOMPARE(ReportText(&fresh, "Form3", "QRTFTNUCLEO"), QString(" °C"));
+    QCOMPARE(ReportText(&fresh, "Form3", "QRTFTAMBFER"), QString("40 °C"));
 }
 
 void ReportFills::inductorCommonRows() {

@@ -113,7 +113,7 @@ void ReportWindow::fieldsTheFillsReadExist() {
         "TALA",      "TALB",       "TALC",      "TALD",       "TALE",     "RAPIMPAC", "TACA",
         "TACC",      "TACX",       "TANSP",     "TASVP",      "TADF",     "TANP",     "TALFILO",
         "TAPESO",    "TARESRAME",  "TASVS",     "TAPERFERRO", "TAPERP",   "TAPERS",   "TAPERTOT",
-        "TADT"};
+        "TADT",      "TAMBFER",    "PNUCLEO",   "PRAME",      "TNUCLEO",  "RENDCALC"};
     for (const char* name : texts) {
         QObject* field = window.Find(name);
         QVERIFY2(field && (qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field)),

@@ -126,14 +126,14 @@ void TestMainWindow::initTestCase() {
 void TestMainWindow::windowFrame() {
     Window window;
     QCOMPARE(window->windowTitle(), QString("Velkor - Orvane 2004 - v 1.0"));
-    QCOMPARE(window->size(), QSize(692, 526));
+    QCOMPARE(window->size(), QSize(692, 606));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
 
     auto* pages = Control<QTabWidget>(window.get(), "PageControl1");
     QVERIFY(pages);
-    QCOMPARE(pages->geometry(), QRect(0, 0, 692, 491));
+    QCOMPARE(pages->geometry(), QRect(0, 0, 692, 571));
     const char* const names[] = {"TabSheet2", "TabSheet1", "TabSheet6", "TabSheet4"};
     const char* const captions[] = {" Induttanze ", " Trasformatori ferrite ",
                                     " Trasformatori di alimentazione ", "Documentazione"};
@@ -165,7 +165,7 @@ void TestMainWindow::windowFrame() {
     for (const auto& [name, caption, x, hint] : bottom) {
         auto* button = Control<QToolButton>(window.get(), name);
         QVERIFY2(button, name);
-        QCOMPARE(button->geometry(), QRect(x, 495, 96, 26));
+        QCOMPARE(button->geometry(), QRect(x, 575, 96, 26));
         QCOMPARE(button->text(), QString(caption));
         QCOMPARE(button->focusPolicy(), Qt::NoFocus);
         QVERIFY(button->font().bold());

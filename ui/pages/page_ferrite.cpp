@@ -1,5 +1,6 @@
 // Page 1, " Trasformatori ferrite ": the spin fields of the design data, the core data with the
-// winding picture, and the results of the primary and the secondary.
+// winding picture, the results of the primary and the secondary, the checks of the windings,
+// and the losses with the core temperature.
 #include "field_table.h"
 #include "looks.h"
 
@@ -20,7 +21,16 @@ constexpr Item kGroups[] = {
     {Kind::Group, "GroupBox5", "GroupBox3", 342, 48, 326, 124, " Secondario "},
     {Kind::Picture, "Image2", "GroupBox2", 147, 36, 88, 105, "image2_transformers.svg"},
     {Kind::Label, "Label107", "GroupBox2", 136, 146, 110, 30, "Configurazione FlyBack"},
+    // The parts library beside the core data: look through it, or let it suggest the core.
+    {Kind::WideButton, "SBLIB", "GroupBox2", 138, 180, 106, 21, "Libreria…",
+     "Sfoglia nuclei, materiali e fili; suggerisce il nucleo"},
+    {Kind::WideButton, "SBSUGG", "GroupBox2", 138, 203, 106, 21, "Suggerisci",
+     "Prova ogni nucleo della libreria con i dati della pagina e mostra i più piccoli che "
+     "superano tutte le verifiche"},
     {Kind::WideButton, "SBCALC", "TabSheet1", 292, 424, 100, 26, "Calcola"},
+    // What a reader of the results looks at next: the losses and the temperature they give,
+    // under the checks of the windings (the window grew to make room).
+    {Kind::Group, "GBPERDITE", "TabSheet1", 4, 467, 676, 76, " Perdite e temperatura "},
 };
 
 // Defaults, limits (both 0 = none), increment (the step of the arrows) and decimals.
@@ -38,6 +48,7 @@ constexpr Spin kSpins[] = {
     {"AC", 30, 0, 0, 1, -1},             // mm²
     {"PUN", 48.79L, 1, 100, 1, -1},      // %
     {"ETA", 50, 1, 100, 1, -1},          // %
+    {"TAMBFER", 40, -40, 150, 1, 0},     // °C
 };
 
 constexpr Field kFields[] = {
@@ -116,6 +127,23 @@ constexpr Field kFields[] = {
     {Kind::Result, "RIEMPFER", "TabSheet1", 400, 443, 110, 60, "Riempimento finestra", "", "",
      "Parte dell'area finestra Ac occupata dal rame nudo dei due avvolgimenti - oltre 0,40 "
      "l'avvolgimento difficilmente entra"},
+
+    // Losses and temperature: the ambient on the left, the two losses, then the core
+    // temperature and the efficiency they leave.
+    {Kind::SpinField, "TAMBFER", "GBPERDITE", 16, 22, 104, 60, "T ambiente (°C)", "", "",
+     "Temperatura dell'aria intorno al trasformatore"},
+    {Kind::Result, "PNUCLEO", "GBPERDITE", 236, 22, 132, 60, "Perdite nucleo (W)", "", "",
+     "Perdite nel ferrite alla temperatura del nucleo, dai coefficienti di Steinmetz del "
+     "materiale (Core e Materiale della libreria) - stima"},
+    {Kind::Result, "PRAME", "GBPERDITE", 236, 48, 132, 60, "Perdite rame (W)", "", "",
+     "Perdite nei due avvolgimenti alla temperatura del nucleo, con effetto pelle e di "
+     "prossimità alla sola frequenza di lavoro - stima per difetto"},
+    {Kind::Result, "TNUCLEO", "GBPERDITE", 456, 22, 144, 60, "Temperatura nucleo (°C)", "", "",
+     "Temperatura del nucleo in aria ferma con le perdite di nucleo e rame - stima; oltre "
+     "100 °C il ferrite esce dai dati del costruttore"},
+    {Kind::Result, "RENDCALC", "GBPERDITE", 456, 48, 144, 60, "Rendimento calcolato (%)", "", "",
+     "Rendimento del solo trasformatore con le perdite stimate di nucleo e rame - se è minore "
+     "del rendimento stimato, la corrente di primario è sottostimata"},
 };
 
 constexpr Tint kTints[] = {
@@ -141,6 +169,7 @@ void BuildFerritePage(QWidget* page) {
     StyleCaption(page, "GroupBox3", kNavy);
     StyleCaption(page, "GroupBox4", kGreen);
     StyleCaption(page, "GroupBox5", kGreen);
+    StyleCaption(page, "GBPERDITE", kNavy);
     if (auto* caption = page->findChild<QLabel*>("Label107")) {
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         caption->setWordWrap(true);

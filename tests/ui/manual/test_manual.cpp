@@ -208,7 +208,7 @@ void TestManual::ShippedFlybackChapter() {
     const QString text = document.toPlainText();
     // Its heading, a formula with the rounding signs and a worked value of each case.
     for (const char* figure :
-         {"10. Pagina Flyback", "Np = ⌈Lp · Ipk₀ / (Bmax · Ae)⌉", "Lp = VINmin · Dmax / (ΔI₀ · f)",
+         {"12. Pagina Flyback", "Np = ⌈Lp · Ipk₀ / (Bmax · Ae)⌉", "Lp = VINmin · Dmax / (ΔI₀ · f)",
           "1 × 0,355 (AWG 27)", "358,6", "5907,7", "Campo errato o nullo : VIN max"})
         QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
 }
