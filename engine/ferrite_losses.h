@@ -20,9 +20,6 @@ class PartsLibrary;
 // The form factor of a sine: the design's K at which the flux is a sine of peak B̂; any other K
 // is a rectangular voltage of duty 0.5.
 inline constexpr long double kSineFormFactor = 4.44L;
-// Above this core temperature TNUCLEO takes the alarm look: the page's Bsat is the material's
-// at 100 °C, and power ferrites are specified up to there.
-inline constexpr double kHottestCore = 100.0; // °C
 // The ambient temperature of the page's start.
 inline constexpr double kDefaultAmbient = 40.0; // °C
 

@@ -245,7 +245,7 @@ FlybackDesign DesignFlyback(const FlybackInputs& in, const library::CoreShape& c
             const Ext lost = Ext(found->losses.core) + found->losses.copper; // W
             d.losses = FlybackLosses{found->losses.core, found->losses.copper, found->celsius,
                                      Store(Ext(d.pout) * 100 / (Ext(d.pout) + lost))};
-            d.heatAlarm = found->celsius > 100;
+            d.heatAlarm = found->celsius > kHottestCore;
         }
     }
 

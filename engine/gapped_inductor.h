@@ -3,6 +3,7 @@
 // the wire, the losses and the core temperature.
 #pragma once
 
+#include "ferrite.h"
 #include "page.h"
 #include "part_apply.h"
 #include "wire_checks.h"
@@ -60,9 +61,6 @@ struct GappedDesign {
     bool fillAlarm = false;         // more than 0.40 of the window is copper
     bool heatAlarm = false;         // above 100 °C, or no answer
 };
-
-// Above this core temperature a power ferrite leaves the range it is specified for.
-inline constexpr double kHottestCore = 100.0; // °C
 
 // The arithmetic of the design on a two-part core (not a toroid) in a material, with the
 // library's bobbins and wires. The inputs must be positive (the ripple and the ambient may be

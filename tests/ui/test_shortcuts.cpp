@@ -73,6 +73,7 @@ class TestShortcuts : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void calculationKeys_data();
     void calculationKeys();
     void calculationKeysElsewhereDoNothing();
@@ -80,6 +81,11 @@ private slots:
     void hintsNameTheKeys();
     void keysWaitUnderABox();
 };
+
+void TestShortcuts::initTestCase() {
+    // The window finds the shipped parts library as an installation's data folder.
+    qputenv(velkor::kDataDirVariable, VELKOR_SOURCE_DIR "/resources");
+}
 
 void TestShortcuts::calculationKeys_data() {
     QTest::addColumn<Keys>("keys");
@@ -114,7 +120,6 @@ void TestShortcuts::calculationKeys() {
     QCOMPARE(Text(root, "RAPIMPAC"), Local("0,28"));
 
     // The flyback page: its defaults on the shipped library.
-    qputenv(velkor::kDataDirVariable, VELKOR_SOURCE_DIR "/resources");
     ShowPage(root, 4);
     QCOMPARE(Text(root, "LPFB"), QString());
     const QString flybackField = field.isEmpty() ? QString() : QString("VOUTFB");
