@@ -72,6 +72,9 @@ const std::vector<Input> kFerriteLosses = {{"Edit1", {"E 25/13/7", "ETD 29/16/10
                                            {"PSEC", {"8", "10", "12", "6"}}};
 const std::vector<Input> kGapped = {{"LGAP", {"100", "220", "470", "47"}},
                                     {"IPKGAP", {"5", "3", "2", "4"}}};
+// The flyback design on the page's core and material, with the thermal loop.
+const std::vector<Input> kFlyback = {{"VINMINFB", {"100", "90", "110", "120"}},
+                                     {"IOUTFB", {"2", "3", "1", "2"}}};
 const std::vector<Input> kMains = {{"TAVP", {"230", "220", "240", "110"}},
                                    {"TAFREQ", {"50", "60"}}};
 
@@ -90,6 +93,7 @@ std::vector<Case> Cases() {
     cases.push_back({"ferrite", "SBCALC", kFerrite});
     cases.push_back({"ferrite-loss", "SBCALC", kFerriteLosses});
     cases.push_back({"mains", "SBTACALC", kMains});
+    cases.push_back({"flyback", "SBCALCFB", kFlyback});
     return cases;
 }
 
@@ -370,6 +374,7 @@ int main(int argc, char* argv[]) {
         {"Form2", velkor::reports::FillInductorReport},
         {"Form3", velkor::reports::FillFerriteReport},
         {"Form4", velkor::reports::FillMainsReport},
+        {"Form5", velkor::reports::FillFlybackReport},
     };
     for (const auto& [form, fill] : reports) {
         QObject* report = window->findChild<QWidget*>(form)->findChild<QObject*>("QuickRep1");

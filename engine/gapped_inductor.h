@@ -3,6 +3,7 @@
 // the wire, the losses and the core temperature.
 #pragma once
 
+#include "ferrite.h"
 #include "page.h"
 #include "part_apply.h"
 #include "thermal.h"

@@ -24,6 +24,7 @@ constexpr PdfName kPdfNames[] = {
     {0, "induttanze"},
     {1, "ferrite"},
     {2, "alimentazione"},
+    {4, "flyback"},
 };
 
 void ShowNotSaved(QWidget* parent, const QString& file) {

@@ -28,6 +28,8 @@ TQuickRep* ActiveReport(QWidget* main) {
         return ReportOf(main, "Form3");
     case 2:
         return ReportOf(main, "Form4");
+    case 4:
+        return ReportOf(main, "Form5");
     default:
         return nullptr;
     }
@@ -43,6 +45,9 @@ void FillActiveReport(QWidget* main) {
         break;
     case 2:
         FillMainsReport(main);
+        break;
+    case 4:
+        FillFlybackReport(main);
         break;
     default:
         break;

@@ -14,5 +14,7 @@ void FillInductorReport(QWidget* main);
 void FillFerriteReport(QWidget* main);
 // The mains page into Form4, with the entered secondaries and the windings memos.
 void FillMainsReport(QWidget* main);
+// The flyback page into Form5.
+void FillFlybackReport(QWidget* main);
 
 } // namespace velkor::reports

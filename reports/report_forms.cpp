@@ -22,3 +22,9 @@ TForm4::TForm4(QWidget* owner)
     setObjectName("Form4");
     velkor::reports::BuildMainsLayout(report_);
 }
+
+TForm5::TForm5(QWidget* owner)
+    : QWidget(owner, Qt::Window), report_(new TQuickRep(this, 270.7)) { // mm
+    setObjectName("Form5");
+    velkor::reports::BuildFlybackLayout(report_);
+}

@@ -1,4 +1,4 @@
-// The three hidden report forms, one per calculation page. Each owns its report `QuickRep1`,
+// The four hidden report forms, one per calculation page. Each owns its report `QuickRep1`,
 // which keeps its printer choices and the texts of its last fill for the whole run.
 #pragma once
 
@@ -16,6 +16,7 @@ inline const QString kSingleBobbin = ":/pictures/taimg1_single_bobbin.svg"; // T
 inline const QString kDoubleBobbin = ":/pictures/taimg2_double_bobbin.svg"; // TAIMG2
 inline const QString kLamination = ":/pictures/image4_lamination.svg";      // Image4
 inline const QString kGappedCore = ":/pictures/image7_gapped_core.svg";     // IMG7
+inline const QString kFlyback = ":/pictures/image8_flyback.svg";            // ImageFB
 } // namespace velkor::reports::pictures
 
 // The inductor report.
@@ -51,9 +52,21 @@ private:
     velkor::reports::TQuickRep* report_;
 };
 
+// The flyback transformer report.
+class TForm5 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm5(QWidget* owner = nullptr);
+    velkor::reports::TQuickRep* QuickRep1() const { return report_; }
+
+private:
+    velkor::reports::TQuickRep* report_;
+};
+
 namespace velkor::reports {
 // The bodies of the three reports, laid on their bands.
 void BuildInductorLayout(TQuickRep* report);
 void BuildFerriteLayout(TQuickRep* report);
 void BuildMainsLayout(TQuickRep* report);
+void BuildFlybackLayout(TQuickRep* report);
 } // namespace velkor::reports

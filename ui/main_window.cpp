@@ -5,6 +5,7 @@
 #include "faults.h"
 #include "ferrite.h"
 #include "field_table.h"
+#include "flyback.h"
 #include "gapped_inductor.h"
 #include "indicators.h"
 #include "library_dialog.h"
@@ -64,6 +65,7 @@ constexpr PageSpec kPages[] = {
     {"TabSheet1", " Trasformatori ferrite ", velkor::ui::BuildFerritePage},
     {"TabSheet6", " Trasformatori di alimentazione ", velkor::ui::BuildMainsPage},
     {"TabSheet4", "Documentazione", velkor::ui::BuildManualPage},
+    {"TabSheet8", " Flyback ", velkor::ui::BuildFlybackPage},
 };
 
 struct BottomButton {
@@ -97,6 +99,7 @@ constexpr PageCalculation kPageCalculations[] = {
     {0, 2, "SBCALCGAP"},
     {1, -1, "SBCALC"},
     {2, -1, "SBTACALC"},
+    {4, -1, "SBCALCFB"},
 };
 constexpr const char* kCalculationKeys[] = {"F9", "Ctrl+Return", "Ctrl+Enter"};
 constexpr const char* kCalculationKeyNames = "F9 o Ctrl+Invio";
@@ -134,6 +137,7 @@ constexpr Binding kClicks[] = {
     {"SBALTRONUC", velkor::SBALTRONUCClick},
     {"SBCALCGAP", velkor::SBCALCGAPClick},
     {"SBCALC", velkor::SBCALCClick},
+    {"SBCALCFB", velkor::SBCALCFBClick},
     {"SBTACPTOT", velkor::SBTACPTOTClick},
     {"SBCLEARCART", velkor::SBCLEARCARTClick},
 };
@@ -151,6 +155,7 @@ constexpr Binding kChoices[] = {
 constexpr velkor::PartFields kPartPickers[] = {
     velkor::kFerriteParts,
     velkor::kGappedParts,
+    velkor::kFlybackParts,
 };
 
 const char* const kInputHeader[] = {"Vs volt", "Is amp", "Ps VA"};
@@ -543,6 +548,7 @@ void CreateReportForms(TForm1* main) {
     new TForm2(main);
     new TForm3(main);
     new TForm4(main);
+    new TForm5(main);
 }
 
 TForm1* CreateForms() {

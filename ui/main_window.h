@@ -90,7 +90,7 @@ private:
     bool pending_ = false; // a VisibleFirst window not yet completed
 };
 
-// Creates the main window, then the three hidden report forms; returns the main window.
+// Creates the main window, then the four hidden report forms; returns the main window.
 TForm1* CreateForms();
-// The three hidden report forms of `main`.
+// The four hidden report forms of `main`.
 void CreateReportForms(TForm1* main);

@@ -56,6 +56,7 @@ FakeMainWindow::FakeMainWindow(QWidget* parent) : QWidget(parent) {
     QWidget* ferrite = AddPage(pages, " Trasformatori ferrite ");
     QWidget* mains = AddPage(pages, " Trasformatori di alimentazione ");
     AddPage(pages, "Documentazione");
+    QWidget* flyback = AddPage(pages, " Flyback ");
 
     // Inductor page: resonance, currents and the two sub-pages.
     Edits(inductors, {"IFREQ", "ICAP", "IIND", "IXC", "IXL", "EDINOM", "EDDENS", "EDDIAM"});
@@ -132,9 +133,25 @@ FakeMainWindow::FakeMainWindow(QWidget* parent) : QWidget(parent) {
     for (int column = 0; column < 8; ++column)
         SetCell("SGTAOUTSEC", column, 0, outHeader[column]);
 
+    // Flyback page, with its start-up defaults.
+    Edits(flyback, {"VINMINFB", "VINMAXFB", "VOUTFB", "IOUTFB",  "VFFB",    "FSWFB",  "DMAXFB",
+                    "ETAFB",    "KRPFB",    "BMFB",   "JFB",     "TAMBFB",  "COREFB", "MATFB",
+                    "NRATFB",   "LPFB",     "IPKFB",  "IRMSPFB", "IRMSSFB", "NPFB",   "NSFB",
+                    "DFB",      "VORFB",    "VDSFB",  "TRAFFB",  "BPKFB",   "DBFB",   "FILOPFB",
+                    "FILOSFB",  "RIEMPFB",  "PNUCFB", "PRAMEFB", "TFB",     "RENDFB"});
+    const std::pair<const char*, const char*> flybackDefaults[] = {
+        {"VINMINFB", "100"}, {"VINMAXFB", "375"}, {"VOUTFB", "12"},   {"IOUTFB", "2"},
+        {"VFFB", "0.7"},     {"FSWFB", "100000"}, {"DMAXFB", "0.45"}, {"ETAFB", "85"},
+        {"KRPFB", "0.6"},    {"BMFB", "300"},     {"JFB", "5"},       {"TAMBFB", "40"}};
+    for (const auto& [name, text] : flybackDefaults)
+        Set(name, Regional(text));
+    Set("COREFB", "E 25/13/7");
+    Set("MATFB", "N87");
+
     new TForm2(this);
     new TForm3(this);
     new TForm4(this);
+    new TForm5(this);
 }
 
 void FakeMainWindow::GappedWorkedExample() {
@@ -218,6 +235,31 @@ void FakeMainWindow::FerriteWorkedExample() {
                                                            {"PRAME", "?"},
                                                            {"TNUCLEO", "?"},
                                                            {"RENDCALC", "?"}};
+    for (const auto& [name, text] : results)
+        Set(name, Regional(text));
+}
+
+void FakeMainWindow::FlybackWorkedExample() {
+    const std::pair<const char*, const char*> results[] = {{"NRATFB", "6.125"},
+                                                           {"LPFB", " 836.7"},
+                                                           {"IPKFB", "0.907"},
+                                                           {"IRMSPFB", "0.438"},
+                                                           {"IRMSSFB", "2.755"},
+                                                           {"NPFB", "  49"},
+                                                           {"NSFB", "   8"},
+                                                           {"DFB", "0.438"},
+                                                           {"VORFB", " 77.8"},
+                                                           {"VDSFB", "452.8"},
+                                                           {"TRAFFB", "0.187"},
+                                                           {"BPKFB", " 299"},
+                                                           {"DBFB", " 254"},
+                                                           {"FILOPFB", "1 × 0.355 (AWG 27)"},
+                                                           {"FILOSFB", "5 × 0.40 (AWG 26)"},
+                                                           {"RIEMPFB", "0.10"},
+                                                           {"PNUCFB", "0.54"},
+                                                           {"PRAMEFB", "0.41"},
+                                                           {"TFB", " 68"},
+                                                           {"RENDFB", "96.2"}};
     for (const auto& [name, text] : results)
         Set(name, Regional(text));
 }

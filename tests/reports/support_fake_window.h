@@ -1,5 +1,5 @@
 // A stand-in for the main window in report tests: the fields the report fills read, under
-// their component names, the two page controls (three sub-pages) and the three report forms
+// their component names, the two page controls (three sub-pages) and the four report forms
 // as children.
 #pragma once
 
@@ -30,6 +30,8 @@ public:
     void MainsWorkedExample();
     // Fills the gapped-core sub-page as after "Calcola" with its defaults.
     void GappedWorkedExample();
+    // Fills the flyback page as after "Calcola" with its defaults.
+    void FlybackWorkedExample();
 
 private:
     QWidget* AddPage(QTabWidget* pages, const QString& caption);

@@ -107,6 +107,7 @@ void ReportExport::fileNames_data() {
     QTest::newRow("inductors") << 0 << "velkor-induttanze-2026-03-04.pdf";
     QTest::newRow("ferrite") << 1 << "velkor-ferrite-2026-03-04.pdf";
     QTest::newRow("mains") << 2 << "velkor-alimentazione-2026-03-04.pdf";
+    QTest::newRow("flyback") << 4 << "velkor-flyback-2026-03-04.pdf";
     QTest::newRow("manual") << 3 << QString();
     QTest::newRow("no page") << -1 << QString();
 }

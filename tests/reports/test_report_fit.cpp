@@ -115,6 +115,7 @@ void ReportFit::longestTextsStayInTheirBoxes_data() {
         QTest::newRow("gapped core" + suffix) << 0 << 2 << "Form2" << length;
         QTest::newRow("ferrite" + suffix) << 1 << 0 << "Form3" << length;
         QTest::newRow("mains" + suffix) << 2 << 0 << "Form4" << length;
+        QTest::newRow("flyback" + suffix) << 4 << 0 << "Form5" << length;
     }
 }
 

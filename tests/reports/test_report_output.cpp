@@ -50,6 +50,7 @@ void PrintToFile(TQuickRep* report, const QString& fileName, int copies) {
 void FillWorkedExamples(FakeMainWindow& main) {
     main.FerriteWorkedExample();
     main.MainsWorkedExample();
+    main.FlybackWorkedExample();
     main.Set("IFREQ", "100");
     main.Set("ICAP", "47");
     main.Set("IIND", "53,9");
@@ -148,6 +149,19 @@ void ReportOutput::exportHoldsTitleSubtitleAndValues_data() {
                                           Regional("2.000 A"),
                                           "24 VA",
                                           "#pass"};
+    QTest::newRow("flyback") << 4 << "Form5"
+                             << "Calcolo trasformatori flyback"
+                             << QStringList{"Dati costruttivi",
+                                            "E 25/13/7",
+                                            "N87",
+                                            Regional("836.7 µH"),
+                                            Regional("0.907 A"),
+                                            Regional("452.8 V"),
+                                            Regional("1 × 0.355 (AWG 27)"),
+                                            Regional("5 × 0.40 (AWG 26)"),
+                                            "Perdite e temperatura",
+                                            "68 °C",
+                                            Regional("96.2 %")};
 }
 
 void ReportOutput::exportHoldsTitleSubtitleAndValues() {
@@ -232,6 +246,7 @@ void ReportOutput::labelsDoNotOverlap_data() {
     QTest::newRow("gapped core") << 0 << 2 << "Form2";
     QTest::newRow("ferrite") << 1 << 0 << "Form3";
     QTest::newRow("mains") << 2 << 0 << "Form4";
+    QTest::newRow("flyback") << 4 << 0 << "Form5";
 }
 
 void ReportOutput::labelsDoNotOverlap() {

@@ -10,6 +10,7 @@
 // palette.
 #include "looks.h"
 #include "main_window.h"
+#include "manual_loader.h"
 #include "support_contrast.h"
 #include "support_window.h"
 
@@ -69,6 +70,7 @@ constexpr Shown kShown[] = {
     {1, 0, "ferrite"},
     {2, 0, "mains"},
     {3, 0, "manual"},
+    {4, 0, "flyback"},
 };
 
 // Every page in turn: `look` called with the window showing it, and its name.
@@ -100,7 +102,8 @@ void TypeBobbin(QWidget* root, const char* side) {
 }
 
 // The worked examples of every page: the resonance and the single-layer coil, a bobbin that
-// fits, the default ferrite design, the mains transformer of one 12 V, 2 A secondary.
+// fits, the default ferrite design, the mains transformer of one 12 V, 2 A secondary, the
+// default flyback.
 void RunWorkedExamples(QWidget* root) {
     RunResonanceAndCoil(root);
     TypeBobbin(root, "13");
@@ -111,10 +114,12 @@ void RunWorkedExamples(QWidget* root) {
     QCOMPARE(Text(root, "RAPIMPAC"), Local("0,28"));
     AnswerAllBoxes([&] { Click(root, "SBCALCGAP"); });
     QCOMPARE(Text(root, "NGAP"), QString("  22"));
+    AnswerAllBoxes([&] { Click(root, "SBCALCFB"); });
 }
 
 // Designs that raise the alarm looks: an overflowing bobbin, a core window too small for the
-// ferrite design, an oversize lamination with an overfull typed bobbin.
+// ferrite design, an oversize lamination with an overfull typed bobbin, a flyback whose whole
+// turns push the duty over and whose flux passes saturation.
 void RunAlarms(QWidget* root) {
     TypeBobbin(root, "12");
     AnswerAllBoxes([&] { Click(root, "SBALTRONUC"); });
@@ -132,8 +137,11 @@ void RunAlarms(QWidget* root) {
     TypeInto(root, "JGAP", "2");
     TypeInto(root, "TAMBGAP", "120");
     AnswerAllBoxes([&] { Click(root, "SBCALCGAP"); });
-    for (const char* name :
-         {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC", "TADT", "BPKGAP", "RIEMPGAP", "TGAP"})
+    TypeInto(root, "DMAXFB", Local("0,33"));
+    TypeInto(root, "BMFB", "450");
+    AnswerAllBoxes([&] { Click(root, "SBCALCFB"); });
+    for (const char* name : {"D4NUC", "D5NUC", "AEAC", "TALC", "RAPIMPAC", "TADT", "BPKGAP",
+                             "RIEMPGAP", "TGAP", "DFB", "BPKFB"})
         QVERIFY2(Background(root, name) == kRed, name);
 }
 
@@ -159,6 +167,8 @@ private:
 
 // The window opened with the manual in place, as a user starts the program.
 std::unique_ptr<Window> OpenWindow() {
+    // The parts library, read when the flyback page first calculates, from the shipped data.
+    qputenv(velkor::kDataDirVariable, VELKOR_SOURCE_DIR "/resources");
     const QString previous = QDir::currentPath();
     QDir::setCurrent(VELKOR_SOURCE_DIR "/resources");
     auto window = std::make_unique<Window>();

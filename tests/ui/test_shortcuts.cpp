@@ -2,6 +2,7 @@
 // nothing elsewhere), in any field; Ctrl+P prints, Ctrl+Shift+P previews, Ctrl+E exports the
 // PDF; each button's hint names its keys; no key acts under a box.
 #include "main_window.h"
+#include "manual_loader.h"
 #include "support_window.h"
 
 #include <QAbstractButton>
@@ -72,6 +73,7 @@ class TestShortcuts : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void calculationKeys_data();
     void calculationKeys();
     void calculationKeysElsewhereDoNothing();
@@ -79,6 +81,11 @@ private slots:
     void hintsNameTheKeys();
     void keysWaitUnderABox();
 };
+
+void TestShortcuts::initTestCase() {
+    // The window finds the shipped parts library as an installation's data folder.
+    qputenv(velkor::kDataDirVariable, VELKOR_SOURCE_DIR "/resources");
+}
 
 void TestShortcuts::calculationKeys_data() {
     QTest::addColumn<Keys>("keys");
@@ -111,6 +118,13 @@ void TestShortcuts::calculationKeys() {
     const QString mainsField = field.isEmpty() ? QString() : QString("TAVP");
     AnswerAllBoxes([&] { Press(root, mainsField, keys); });
     QCOMPARE(Text(root, "RAPIMPAC"), Local("0,28"));
+
+    // The flyback page: its defaults on the shipped library.
+    ShowPage(root, 4);
+    QCOMPARE(Text(root, "LPFB"), QString());
+    const QString flybackField = field.isEmpty() ? QString() : QString("VOUTFB");
+    AnswerAllBoxes([&] { Press(root, flybackField, keys); });
+    QCOMPARE(Text(root, "LPFB"), Local(" 836,7"));
 }
 
 void TestShortcuts::calculationKeysElsewhereDoNothing() {

@@ -97,6 +97,7 @@ void BuildGappedSubPage(QWidget* subPage);
 void BuildFerritePage(QWidget* page);
 void BuildMainsPage(QWidget* page);
 void BuildManualPage(QWidget* page);
+void BuildFlybackPage(QWidget* page);
 
 // Sets the Tab order of the named controls to the order given.
 void ChainTabOrder(QWidget* root, std::initializer_list<const char*> names);

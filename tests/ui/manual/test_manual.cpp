@@ -42,6 +42,7 @@ private slots:
     void NullView();
     void ShippedFirstHeading();
     void ShippedReadsCleanly();
+    void ShippedFlybackChapter();
     void ShippedBesideTheBuiltProgram();
 
 private:
@@ -197,6 +198,19 @@ void TestManual::ShippedReadsCleanly() {
     for (const char* keys : {"Tasti rapidi", "F9", "Ctrl+Invio", "Ctrl+P", "Ctrl+Maiusc+P",
                              "Ctrl+E", "velkor-<pagina>-<data>.pdf"})
         QVERIFY2(text.contains(QString::fromUtf8(keys)), keys);
+}
+
+void TestManual::ShippedFlybackChapter() {
+    QFile file(ShippedManual());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    QVERIFY(velkor::ReadRtf(file.readAll(), document));
+    const QString text = document.toPlainText();
+    // Its heading, a formula with the rounding signs and a worked value of each case.
+    for (const char* figure :
+         {"12. Pagina Flyback", "Np = ⌈Lp · Ipk₀ / (Bmax · Ae)⌉", "Lp = VINmin · Dmax / (ΔI₀ · f)",
+          "1 × 0,355 (AWG 27)", "358,6", "5907,7", "Campo errato o nullo : VIN max"})
+        QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
 }
 
 void TestManual::ShippedBesideTheBuiltProgram() {
