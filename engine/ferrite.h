@@ -54,10 +54,6 @@ struct WindingChecks {
 // gaps between turns need the rest.
 inline constexpr double kMostWindowFill = 0.40;
 
-// Above this core temperature a design takes the alarm look: the Bsat of the pages is the
-// material's at 100 °C, and power ferrites are specified up to there.
-inline constexpr double kHottestCore = 100.0; // °C
-
 // The working values of one design, each stored in double precision, with the two
 // reactances and the outcome of the two checks.
 struct FerriteDesign {
