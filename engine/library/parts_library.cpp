@@ -86,38 +86,35 @@ PartsLibrary PartsLibrary::Load(const std::filesystem::path& folder) {
             if (library.materials_.empty())
                 nothingRead("ferrite_materials.csv");
         }
+        // The lookups of every click and of the adviser go through these keys, made once.
+        for (std::size_t i = 0; i < library.shapes_.size(); ++i)
+            library.shapeIndex_.emplace(NameKey(library.shapes_[i].name), i);
+        for (std::size_t i = 0; i < library.shapes_.size(); ++i)
+            for (const std::string& alias : library.shapes_[i].aliases)
+                library.shapeIndex_.emplace(NameKey(alias), i);
+        for (std::size_t i = 0; i < library.materials_.size(); ++i)
+            library.materialIndex_.emplace(NameKey(library.materials_[i].name), i);
+        for (const Bobbin& bobbin : library.bobbins_)
+            library.bobbinKeys_.push_back(NameKey(bobbin.shape));
     } catch (const std::exception&) { // out of memory, or a stream that failed badly
         library.problems_.push_back("Lettura della libreria interrotta");
+        library.shapeIndex_.clear();
+        library.materialIndex_.clear();
+        library.bobbinKeys_.clear();
     }
     return library;
 }
 
 const CoreShape* PartsLibrary::FindShape(std::string_view name) const {
     const std::string key = NameKey(name);
-    if (key.empty())
-        return nullptr;
-    for (const CoreShape& shape : shapes_) {
-        if (NameKey(shape.name) == key)
-            return &shape;
-    }
-    for (const CoreShape& shape : shapes_) {
-        for (const std::string& alias : shape.aliases) {
-            if (NameKey(alias) == key)
-                return &shape;
-        }
-    }
-    return nullptr;
+    const auto found = key.empty() ? shapeIndex_.end() : shapeIndex_.find(key);
+    return found == shapeIndex_.end() ? nullptr : &shapes_[found->second];
 }
 
 const Material* PartsLibrary::FindMaterial(std::string_view name) const {
     const std::string key = NameKey(name);
-    if (key.empty())
-        return nullptr;
-    for (const Material& material : materials_) {
-        if (NameKey(material.name) == key)
-            return &material;
-    }
-    return nullptr;
+    const auto found = key.empty() ? materialIndex_.end() : materialIndex_.find(key);
+    return found == materialIndex_.end() ? nullptr : &materials_[found->second];
 }
 
 const Bobbin* PartsLibrary::BobbinOf(const CoreShape& shape) const {
@@ -130,8 +127,9 @@ const Bobbin* PartsLibrary::BobbinOf(const CoreShape& shape) const {
         }
     }
     const Bobbin* first = nullptr;
-    for (const Bobbin& bobbin : bobbins_) {
-        if (!Contains(keys, NameKey(bobbin.shape)))
+    for (std::size_t i = 0; i < bobbins_.size() && i < bobbinKeys_.size(); ++i) {
+        const Bobbin& bobbin = bobbins_[i];
+        if (!Contains(keys, bobbinKeys_[i]))
             continue;
         if (bobbin.standard)
             return &bobbin;

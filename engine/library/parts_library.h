@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace velkor::library {
@@ -67,6 +68,11 @@ private:
     WireRead wires_;
     std::vector<std::pair<std::string, std::string>> stock_; // NameKey of shape, of material
     std::vector<std::string> problems_;
+    // NameKey of every name and alias → its shape (a name before any alias, the first record
+    // among equals); of every material's name → it; of each bobbin's shape, by position.
+    std::unordered_map<std::string, std::size_t> shapeIndex_;
+    std::unordered_map<std::string, std::size_t> materialIndex_;
+    std::vector<std::string> bobbinKeys_;
 };
 
 } // namespace velkor::library
