@@ -16,15 +16,15 @@ struct CoreShape {
     std::vector<std::string> aliases; // as the record gives them
     std::string family;               // the record's family text: "etd", "planar e", "t", ...
     Family kind = Family::E;
-    int subtype = 0;                     // the record's familySubtype, 0 when absent
-    std::map<std::string, double> dims;  // mm, each dimension's value by its letter
-    double le = 0;                       // mm, effective magnetic path length of the set
-    double ae = 0;                       // mm², effective cross-section
-    double ve = 0;                       // mm³, effective volume, le · Ae
-    double amin = 0;                     // mm², smallest cross-section
-    double windowWidth = 0;              // mm, core window (a toroid: its inner diameter)
-    double windowHeight = 0;             // mm, 2D (a toroid: 0, it has no winding height)
-    double windowArea = 0;               // mm², width × height (a toroid: its hole)
+    int subtype = 0;                    // the record's familySubtype, 0 when absent
+    std::map<std::string, double> dims; // mm, each dimension's value by its letter
+    double le = 0;                      // mm, effective magnetic path length of the set
+    double ae = 0;                      // mm², effective cross-section
+    double ve = 0;                      // mm³, effective volume, le · Ae
+    double amin = 0;                    // mm², smallest cross-section
+    double windowWidth = 0;             // mm, core window (a toroid: its inner diameter)
+    double windowHeight = 0;            // mm, 2D (a toroid: 0, it has no winding height)
+    double windowArea = 0;              // mm², width × height (a toroid: its hole)
     bool Toroid() const { return kind == Family::Toroid; }
 };
 
