@@ -291,6 +291,12 @@ void ApplyTints(QWidget* root, std::span<const Tint> tints) {
             SetFieldBackground(widget, tint.colour);
 }
 
+void ApplyCaptionColours(QWidget* root, std::span<const Tint> captions) {
+    for (const Tint& caption : captions)
+        if (auto* group = root->findChild<QWidget*>(QLatin1String(caption.name)))
+            SetCaptionColour(group, caption.colour);
+}
+
 void ChainTabOrder(QWidget* root, std::initializer_list<const char*> names) {
     QWidget* previous = nullptr;
     for (const char* name : names) {

@@ -84,6 +84,8 @@ void BuildItems(QWidget* root, std::span<const Item> items);
 void BuildFields(QWidget* root, std::span<const Field> fields, Colour resultTint,
                  std::span<const Spin> spins = {});
 void ApplyTints(QWidget* root, std::span<const Tint> tints);
+// Group boxes named in `captions` show their caption in bold in the colour given.
+void ApplyCaptionColours(QWidget* root, std::span<const Tint> captions);
 
 // The container named `name` inside `root` (or `root` itself when it has that name).
 QWidget* FindContainer(QWidget* root, const char* name);

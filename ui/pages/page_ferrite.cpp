@@ -153,10 +153,10 @@ constexpr Tint kTints[] = {
 
 // Group captions: navy bold, the primary and secondary sub-groups green; the controls inside
 // keep the regular weight and the window-text colour.
-void StyleCaption(QWidget* page, const char* name, Colour colour) {
-    if (auto* group = page->findChild<QWidget*>(QLatin1String(name)))
-        SetCaptionColour(group, colour);
-}
+constexpr Tint kCaptions[] = {
+    {"GroupBox1", kNavy},  {"GroupBox2", kNavy},  {"GroupBox3", kNavy},
+    {"GroupBox4", kGreen}, {"GroupBox5", kGreen}, {"GBPERDITE", kNavy},
+};
 
 } // namespace
 
@@ -164,12 +164,7 @@ void BuildFerritePage(QWidget* page) {
     BuildItems(page, kGroups);
     BuildFields(page, kFields, kFerriteTint, kSpins);
     ApplyTints(page, kTints);
-    StyleCaption(page, "GroupBox1", kNavy);
-    StyleCaption(page, "GroupBox2", kNavy);
-    StyleCaption(page, "GroupBox3", kNavy);
-    StyleCaption(page, "GroupBox4", kGreen);
-    StyleCaption(page, "GroupBox5", kGreen);
-    StyleCaption(page, "GBPERDITE", kNavy);
+    ApplyCaptionColours(page, kCaptions);
     if (auto* caption = page->findChild<QLabel*>("Label107")) {
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         caption->setWordWrap(true);

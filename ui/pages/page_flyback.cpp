@@ -141,10 +141,11 @@ constexpr Tint kTints[] = {
     {"MATFB", Colour::System(Colour::Role::InfoBackground)},
 };
 
-void StyleCaption(QWidget* page, const char* name, Colour colour) {
-    if (auto* group = page->findChild<QWidget*>(QLatin1String(name)))
-        SetCaptionColour(group, colour);
-}
+// Group captions: navy bold, the primary and secondary groups green.
+constexpr Tint kCaptions[] = {
+    {"GroupBox1FB", kNavy},  {"GroupBox2FB", kNavy}, {"GroupBox3FB", kGreen},
+    {"GroupBox4FB", kGreen}, {"GroupBox5FB", kNavy},
+};
 
 } // namespace
 
@@ -152,11 +153,7 @@ void BuildFlybackPage(QWidget* page) {
     BuildItems(page, kGroups);
     BuildFields(page, kFields, kFerriteTint, kSpins);
     ApplyTints(page, kTints);
-    StyleCaption(page, "GroupBox1FB", kNavy);
-    StyleCaption(page, "GroupBox2FB", kNavy);
-    StyleCaption(page, "GroupBox3FB", kGreen);
-    StyleCaption(page, "GroupBox4FB", kGreen);
-    StyleCaption(page, "GroupBox5FB", kNavy);
+    ApplyCaptionColours(page, kCaptions);
 }
 
 } // namespace velkor::ui
